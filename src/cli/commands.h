@@ -1,0 +1,10 @@
+#pragma once
+
+namespace tallowen::cli {
+
+// Each command takes the words after its name and returns the exit code; bad input throws
+// UsageError.
+int runMoves(int argc, char** argv);
+int runPlay(int argc, char** argv);
+
+}  // namespace tallowen::cli

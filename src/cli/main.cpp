@@ -1,0 +1,43 @@
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(int argc, char** argv);
+};
+
+constexpr Command kCommands[] = {
+    {"moves", tallowen::cli::runMoves},
+    {"play", tallowen::cli::runPlay},
+};
+
+constexpr const char* kUsage =
+    "usage: tallowen-engine COMMAND ...\n"
+    "  moves --rule star|cross GAMESTRING\n"
+    "  play  --rule star|cross GAMESTRING [sx,sy:tx,ty ...]\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    for (const Command& command : kCommands) {
+        if (std::strcmp(argv[1], command.name) != 0) continue;
+        try {
+            return command.run(argc - 2, argv + 2);
+        } catch (const tallowen::cli::UsageError& e) {
+            std::cerr << "tallowen-engine " << command.name << ": " << e.message << "\n";
+            return 2;
+        }
+    }
+    std::cerr << "tallowen-engine: unknown command '" << argv[1] << "'\n" << kUsage;
+    return 2;
+}

@@ -1,0 +1,156 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/appearance.h"
+#include "engine/board.h"
+#include "engine/board_view.h"
+#include "engine/computer_player.h"
+#include "engine/controls.h"
+#include "engine/directions.h"
+#include "engine/game_recorder.h"
+#include "engine/random_source.h"
+#include "engine/timer.h"
+
+namespace tallowen {
+
+// Clock states besides the remaining seconds.
+inline constexpr int kClockNoLimit = -1;
+inline constexpr int kClockTimedOut = -2;
+inline constexpr int kClockNoLimitCleared = -3;
+inline constexpr int kClockOpponentTimedOut = -4;
+
+inline constexpr Colour kClockFlash = rgb(255, 63, 63);
+
+// The game window's model: the board, the rules, the turn cycle and clocks, the game start and
+// the game commands, with the controls they write kept as data.
+class GameWindow {
+public:
+    GameWindow(BoardView& view, GameRecorder& recorder);
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    void setComputerPlayer(ComputerPlayer* computer) { computer_ = computer; }
+    // "Let pending events run": the window layer processes its event queue here.
+    void setPendingEvents(std::function<void()> run) { pendingEvents_ = std::move(run); }
+    // Shows the setup window again and refreshes its statistics (new game).
+    void setOnNewGame(std::function<void()> onNewGame) { onNewGame_ = std::move(onNewGame); }
+
+    // --- Move rules
+    void PLKlik(int x, int y);
+    // A click on the board at (X, Y) in board pixels; reaches PLKlik only for a human mover whose
+    // time has not run out.
+    void PL_MouseDown(double X, double Y);
+    // Removes the marks of cells around (XX, YY) that cannot be entered, then paints the frames.
+    void ShBrd(int XX, int YY);
+
+    // --- Drawing entry points
+    void Prekr();
+    void DRWP(int x, int y) { view_.drawCell(*this, x, y); }
+
+    // --- Turn cycle, clocks, scoring
+    void Score();
+    bool moverCanMove() const;
+
+    // --- Game start and commands
+    void NG_Click();
+    void UNG_Click();
+    void TZ_Click(int index);
+
+    void runPendingEvents() {
+        if (pendingEvents_) pendingEvents_();
+    }
+    // Counts every change of the position by a command or a move: a computer move chosen for an
+    // older position is stale.
+    std::uint64_t positionEpoch() const { return epoch_; }
+    // Stops a computer move that TimPC was going to play.
+    void dropPendingComputerMove();
+
+    BoardView& view() { return view_; }
+
+    // Seeded from the time of day unless a test or the engine tool fixes the seed.
+    RandomSource random;
+
+    // --- The board model
+    Board board;
+    Marks marks;
+    Directions dirs;
+    int Side = 0;
+
+    int Selection = 0;
+    int SelX = 0;
+    int SelY = 0;
+    int CurPlayer = 1;
+    int OppPlayer = 2;
+
+    double TurnCount = 0;
+    std::vector<std::string> History;
+    std::array<int, 3> Clock{};    // index 1 and 2
+    std::array<int, 3> PcLevel{};  // index 1 and 2; entry 0 stays 0 (empty cells)
+    bool GameOver = false;
+
+    double BoardW = 400;
+    double BoardH = 300;
+    double CellW = 100;
+    double CellH = 75;
+    int FigureDetail = 2;
+
+    // --- Timers
+    Timer Timer1{"Timer1", 100};
+    Timer TimCHng{"TimCHng", 200};
+    Timer TimerT{"TimerT", 1000};
+    Timer TimPC{"TimPC", 100};
+
+    // --- Controls
+    std::string Label4;  // game string
+    std::string Label8;  // movement rule: "1" Star, otherwise Cross
+    Label Label2;        // title: "Tallowen - " + field name
+    Label Label5;        // player 1's name
+    Label Label6;        // player 2's name
+    Label Label7;        // turn
+    std::array<Label, 3> Label3;  // clocks, index 1 and 2
+    Label Label1;        // thinking percentage
+    Label PLS;           // lead
+    Label PL1S;          // player 1's count
+    Label PL2S;          // player 2's count
+    Label Check3;        // winner
+    Appearance HR1{rgb(255, 128, 0), kWhite, "1"};
+    Appearance HR2{rgb(0, 127, 225), kBlack, "5"};
+    Widget PL;           // the board picture; disabled once the game is over
+    Widget Image10;      // menu button
+    Widget Picture3{false, true};  // result panel
+    Widget Picture9{false, true};  // thinking panel
+    std::array<Widget, 8> Picture13;  // title-bar buttons; 7 is the "Can't undo" cover
+    Shape Shape1;  // last move's source
+    Shape Shape2;  // last move's target
+    Shape Shape3;  // selection frame
+    std::array<Line, 3> Line1;
+    std::string Caption = "Tallowen";
+    bool Visible = false;
+    bool Minimized = false;
+    SetupChoices setup;
+
+    const Appearance& looksOf(int player) const { return player == 1 ? HR1 : HR2; }
+
+private:
+    void gameStart();    // Timer1
+    void turnChange();   // TimCHng
+    void clockTick();    // TimerT
+    void fillForOpponent();
+    void endGame(int p1, int p2);
+    void setTurnLabel();
+    void clearSelectionMarks();
+
+    BoardView& view_;
+    GameRecorder& recorder_;
+    ComputerPlayer* computer_ = nullptr;
+    std::function<void()> pendingEvents_;
+    std::function<void()> onNewGame_;
+    std::uint64_t epoch_ = 0;
+};
+
+}  // namespace tallowen
