@@ -6,5 +6,6 @@ namespace tallowen::cli {
 // UsageError.
 int runMoves(int argc, char** argv);
 int runPlay(int argc, char** argv);
+int runBench(int argc, char** argv);
 
 }  // namespace tallowen::cli

@@ -15,12 +15,14 @@ struct Command {
 constexpr Command kCommands[] = {
     {"moves", tallowen::cli::runMoves},
     {"play", tallowen::cli::runPlay},
+    {"bench", tallowen::cli::runBench},
 };
 
 constexpr const char* kUsage =
     "usage: tallowen-engine COMMAND ...\n"
     "  moves --rule star|cross GAMESTRING\n"
-    "  play  --rule star|cross GAMESTRING [sx,sy:tx,ty ...]\n";
+    "  play  --rule star|cross GAMESTRING [sx,sy:tx,ty ...]\n"
+    "  bench\n";
 
 }  // namespace
 

@@ -1,0 +1,33 @@
+#include <iomanip>
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "cli/bench.h"
+#include "cli/commands.h"
+
+namespace tallowen::cli {
+
+namespace {
+
+// Each part of the program that has speed targets contributes its figures here.
+std::vector<BenchPart (*)()> benchParts() {
+    return {};
+}
+
+}  // namespace
+
+int runBench(int argc, char** argv) {
+    const Arguments args = parseArguments(argc, argv);
+    if (!args.positional.empty()) throw UsageError{"bench takes no arguments"};
+    Checksum signature;
+    std::cout << std::setprecision(4);
+    for (auto part : benchParts()) {
+        const BenchPart result = part();
+        for (const BenchLine& line : result.lines) std::cout << line.name << ' ' << line.value << ' ' << line.unit << "\n";
+        signature.add(result.checksum);
+    }
+    std::cout << "signature " << signature.value() << " -\n";
+    return 0;
+}
+
+}  // namespace tallowen::cli
