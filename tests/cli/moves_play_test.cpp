@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "run_tool.h"
+
+namespace tallowen::test {
+namespace {
+
+// 5 x 5: player 1 at (1, 1) next to a hole at (2, 1), player 2 at (4, 4).
+const std::string kField = "XXXXX"
+                           "X+0XX"
+                           "XXXXX"
+                           "XXXXX"
+                           "XXXX-";
+
+TEST(EngineToolMoves, ListsTheFirstMoversMovesInScanOrder) {
+    const ToolRun star = runTool("moves --rule star " + quoted(kField + "1"));
+    ASSERT_EQ(star.exitCode, 0);
+    // Grow ring clockwise from the upper left, minus the hole, then the jump ring that fits the field.
+    EXPECT_EQ(star.out,
+              "1 1 0 0 grow\n1 1 1 0 grow\n1 1 2 0 grow\n1 1 2 2 grow\n1 1 1 2 grow\n1 1 0 2 grow\n"
+              "1 1 0 1 grow\n1 1 3 0 jump\n1 1 3 1 jump\n1 1 3 2 jump\n1 1 3 3 jump\n1 1 2 3 jump\n"
+              "1 1 1 3 jump\n1 1 0 3 jump\n");
+
+    const ToolRun cross = runTool("moves --rule cross " + quoted(kField + "2"));
+    ASSERT_EQ(cross.exitCode, 0);
+    EXPECT_EQ(cross.out, "4 4 4 3 grow\n4 4 3 4 grow\n4 4 3 3 jump\n4 4 4 2 jump\n4 4 2 4 jump\n");
+}
+
+TEST(EngineToolPlay, AJumpThatTakesTheLastOpponentEndsTheGame) {
+    // Player 1 jumps next to player 2's only piece and converts it; player 2 cannot move, so every
+    // empty cell goes to player 1 at the turn change.
+    const ToolRun run = runTool("play --rule star " + quoted(kField + "1") + " 1,1:3,3");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+              "field +++++"
+              "++0++"
+              "+++++"
+              "+++++"
+              "+++++\n"
+              "tomove -\ncounts 24 0 0\nover yes\nwinner 1\n");
+}
+
+TEST(EngineToolPlay, ReportsAGameInProgress) {
+    const ToolRun run = runTool("play --rule cross " + quoted(kField + "1") + " 1,1:1,2 4,4:4,3");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+              "field XXXXX"
+              "X+0XX"
+              "X+XXX"
+              "XXXX-"
+              "XXXX-\n"
+              "tomove 1\ncounts 2 2 20\nover no\nwinner -\n");
+}
+
+TEST(EngineToolInput, BadInputExitsWithTwo) {
+    const std::string game = quoted(kField + "1");
+    EXPECT_EQ(runTool("moves --rule hex " + game).exitCode, 2);
+    EXPECT_EQ(runTool("moves " + game).exitCode, 2);
+    EXPECT_EQ(runTool("moves --rule star " + quoted(std::string(17 * 17, 'X') + "1")).exitCode, 2);
+    EXPECT_EQ(runTool("moves --rule star " + quoted(kField + "3")).exitCode, 2);
+    EXPECT_EQ(runTool("moves --rule star ''").exitCode, 2);
+    EXPECT_EQ(runTool("play --rule star " + game + " 1,1:4,4").exitCode, 2);   // too far
+    EXPECT_EQ(runTool("play --rule star " + game + " 4,4:4,3").exitCode, 2);   // not the mover's piece
+    EXPECT_EQ(runTool("play --rule star " + game + " 1,1:2,1").exitCode, 2);   // into a hole
+    EXPECT_EQ(runTool("play --rule star " + game + " 1,1-2,2").exitCode, 2);   // malformed
+    EXPECT_EQ(runTool("play --rule star " + game + " 1,1:2,2,").exitCode, 2);  // trailing text
+    EXPECT_EQ(runTool("play --rule star " + game + " 1,1:3,3 4,4:4,3").exitCode, 2);  // game over
+    EXPECT_EQ(runTool("frobnicate").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace tallowen::test

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "engine/field_strings.h"
+#include "game_fixture.h"
+
+namespace tallowen {
+namespace {
+
+const std::string kSeven =
+    test::rows({"-XXXXXX", "XXXXXXX", "XX0---0", "X0+0-0X", "0+++0XX", "XXXXXXX", "XXXXXX+"});
+
+TEST(GameString, ParsesTheSevenBySevenExample) {
+    Board board;
+    const ParsedGame parsed = parseGameString(kSeven + "1", board);
+    EXPECT_EQ(parsed.side, 7);
+    EXPECT_EQ(parsed.firstMover, 1);
+    EXPECT_EQ(board(0, 0), 20);
+    EXPECT_EQ(board(6, 0), 1);
+    EXPECT_EQ(board(6, 6), 10);
+    EXPECT_EQ(board(2, 4), 10);
+    EXPECT_EQ(board(2, 2), 0);  // a hole
+    for (int a = -3; a <= 18; ++a)
+        for (int b = -3; b <= 18; ++b) {
+            if (a < 0 || b < 0 || a >= 7 || b >= 7) {
+                ASSERT_EQ(board(a, b), 0) << a << "," << b;
+            }
+        }
+    EXPECT_EQ(fieldString(board, 7), kSeven);
+
+    Board second;
+    EXPECT_EQ(parseGameString(kSeven + "2", second).firstMover, 2);
+}
+
+TEST(GameString, UnknownCharactersAreHolesAndSurplusIsIgnored) {
+    Board board;
+    // 4 cells + "?" surplus + digit: side round(sqrt(5)) = 2.
+    const ParsedGame parsed = parseGameString("X?+-X1", board);
+    EXPECT_EQ(parsed.side, 2);
+    EXPECT_EQ(board(0, 0), kEmpty);
+    EXPECT_EQ(board(1, 0), kNoCell);
+    EXPECT_EQ(board(0, 1), 10);
+    EXPECT_EQ(board(1, 1), 20);
+}
+
+TEST(GameString, RefusesWhatTheBoardCannotHold) {
+    EXPECT_TRUE(gameStringError(""));
+    EXPECT_TRUE(gameStringError(std::string(17 * 17, 'X') + "1"));
+    EXPECT_TRUE(gameStringError(std::string(100000, 'X') + "1"));
+    EXPECT_TRUE(gameStringError(kSeven + "3"));
+    EXPECT_TRUE(gameStringError(kSeven + "X"));
+    EXPECT_TRUE(gameStringError("1"));  // side 0
+    EXPECT_FALSE(gameStringError(kSeven + "1"));
+    EXPECT_FALSE(gameStringError(std::string(16 * 16, 'X') + "2"));
+    EXPECT_FALSE(gameStringError("X1"));
+}
+
+TEST(Snapshot, RunsColumnByColumnAndRestoresOnlyChangedCells) {
+    Board board;
+    board(0, 0) = 10;
+    board(1, 0) = 1;
+    board(0, 1) = 0;
+    board(1, 1) = 20;
+    EXPECT_EQ(makeSnapshot(board, 2), "KABU");
+
+    std::vector<std::pair<int, int>> changed;
+    auto note = [&](int x, int y) { changed.emplace_back(x, y); };
+    restoreSnapshot("KABU", 2, board, note);
+    EXPECT_TRUE(changed.empty());
+
+    restoreSnapshot("KABK", 2, board, note);
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0], std::make_pair(1, 1));
+    EXPECT_EQ(board(1, 1), 10);
+}
+
+TEST(Directions, TablesFollowTheirOrderAndGrowComesFirst) {
+    const Directions star = directionsFor(MoveRule::Star);
+    EXPECT_EQ(star.DirLast, 23);
+    EXPECT_EQ(star.growCount(), 8);
+    EXPECT_EQ(star.DirX[0], -1);
+    EXPECT_EQ(star.DirY[0], -1);
+    EXPECT_EQ(star.DirX[8], -2);
+    EXPECT_EQ(star.DirY[8], -2);
+    EXPECT_EQ(star.DirX[23], -2);
+    EXPECT_EQ(star.DirY[23], -1);
+    const Directions cross = directionsFor(MoveRule::Cross);
+    EXPECT_EQ(cross.DirLast, 11);
+    EXPECT_EQ(cross.growCount(), 4);
+    for (const Directions* d : {&star, &cross})
+        for (int i = 0; i <= d->DirLast; ++i) {
+            const bool adjacentOrthogonal = std::abs(d->DirX[i]) + std::abs(d->DirY[i]) == 1;
+            const bool adjacentDiagonal = std::abs(d->DirX[i]) == 1 && std::abs(d->DirY[i]) == 1;
+            const bool grows = d == &star ? adjacentOrthogonal || adjacentDiagonal : adjacentOrthogonal;
+            EXPECT_EQ(d->DirKind[i], grows ? kGrow : kJump) << i;
+            EXPECT_EQ(i < d->growCount(), grows) << i;
+        }
+}
+
+}  // namespace
+}  // namespace tallowen

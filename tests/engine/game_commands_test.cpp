@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "engine/field_strings.h"
+#include "game_fixture.h"
+
+namespace tallowen {
+namespace {
+
+using test::GameTest;
+
+const std::string kCorners = test::rows({"+XXXX", "XXXXX", "XXXXX", "XXXXX", "XXXX-"});
+
+class GameCommands : public GameTest {};
+
+TEST_F(GameCommands, UndoTwoReturnsToTheStartWithTheSameMover) {
+    start(kCorners + "1");
+    const std::string startField = fieldString(game.board, 5);
+    move(0, 0, 1, 1);
+    move(4, 4, 3, 3);
+    EXPECT_FALSE(game.Picture13[7].Visible);
+
+    game.TZ_Click(2);
+    finishTurnChange();
+    EXPECT_EQ(fieldString(game.board, 5), startField);
+    EXPECT_EQ(game.CurPlayer, 1);
+    EXPECT_DOUBLE_EQ(game.TurnCount, 0.5);
+    EXPECT_TRUE(game.Picture13[7].Visible);
+    EXPECT_EQ(game.Label7.Caption, " 1. TURN");
+}
+
+TEST_F(GameCommands, UndoOneGivesTheLastMoveBackToItsMover) {
+    start(kCorners + "1");
+    move(0, 0, 1, 1);
+    move(4, 4, 3, 3);
+    const std::string afterTwo = fieldString(game.board, 5);
+    move(1, 1, 2, 2);
+    view.cells.clear();
+    game.TZ_Click(1);
+    finishTurnChange();
+    EXPECT_EQ(fieldString(game.board, 5), afterTwo);
+    EXPECT_EQ(game.CurPlayer, 1);
+    EXPECT_DOUBLE_EQ(game.TurnCount, 1.5);
+    // Only the changed cells were repainted: the target and the piece it had converted.
+    EXPECT_EQ(view.cells, (std::vector<std::pair<int, int>>{{2, 2}, {3, 3}}));
+    // The game goes on from there, and the history is rewritten from the restored position.
+    move(1, 1, 1, 2);
+    EXPECT_EQ(game.History.size(), 4u);
+    EXPECT_EQ(game.History[3], makeSnapshot(game.board, 5));
+}
+
+TEST_F(GameCommands, UndoWithTooFewMovesDoesNothing) {
+    start(kCorners + "1");
+    const Board before = game.board;
+    game.TZ_Click(2);
+    game.TZ_Click(1);
+    EXPECT_FALSE(game.TimCHng.enabled());
+    move(0, 0, 1, 1);
+    game.TZ_Click(2);
+    EXPECT_FALSE(game.TimCHng.enabled());
+    EXPECT_NE(game.board, before);
+}
+
+TEST_F(GameCommands, UndoDropsAComputerMoveWaitingToBePlayed) {
+    start(kCorners + "1");
+    move(0, 0, 1, 1);
+    move(4, 4, 3, 3);
+    game.TimPC.setEnabled(true);
+    const auto epoch = game.positionEpoch();
+    game.TZ_Click(2);
+    EXPECT_FALSE(game.TimPC.enabled());
+    EXPECT_NE(game.positionEpoch(), epoch);
+}
+
+TEST_F(GameCommands, RestartKeepsTheGameStringAndStartsAfresh) {
+    const std::string gameString = test::rows({"+XX", "XXX", "XX-"}) + "1";
+    start(gameString);
+    // Play to the end: the field is small.
+    for (int turn = 0; turn < 200 && !game.GameOver; ++turn) {
+        bool moved = false;
+        for (int x = 0; x < 3 && !moved; ++x)
+            for (int y = 0; y < 3 && !moved; ++y) {
+                if (game.board(x, y) != pieceOf(game.CurPlayer)) continue;
+                for (int i = 0; i <= game.dirs.DirLast && !moved; ++i) {
+                    const int tx = x + game.dirs.DirX[i], ty = y + game.dirs.DirY[i];
+                    if (game.board(tx, ty) != kEmpty) continue;
+                    move(x, y, tx, ty);
+                    moved = true;
+                }
+            }
+        ASSERT_TRUE(moved || game.GameOver);
+    }
+    ASSERT_TRUE(game.GameOver);
+    EXPECT_TRUE(game.Picture3.Visible);
+    EXPECT_FALSE(game.PL.Enabled);
+
+    game.PLKlik(-1, -1);
+    game.NG_Click();
+    EXPECT_EQ(game.Label4, gameString);
+    EXPECT_FALSE(game.Picture3.Visible);
+    EXPECT_TRUE(game.PL.Enabled);
+    EXPECT_EQ(view.boardClears, 1);
+    clock.runUntil([this] { return !game.Timer1.enabled(); });
+    finishTurnChange();
+    EXPECT_FALSE(game.GameOver);
+    EXPECT_EQ(fieldString(game.board, 3), test::rows({"+XX", "XXX", "XX-"}));
+    EXPECT_EQ(game.CurPlayer, 1);
+    EXPECT_DOUBLE_EQ(game.TurnCount, 0.5);
+}
+
+TEST_F(GameCommands, NewGameStripsTheMoverAndDropsTheSelectionAtTheNextStart) {
+    int setupShown = 0;
+    game.setOnNewGame([&] { ++setupShown; });
+    game.Visible = true;
+    start(kCorners + "1");
+    game.PLKlik(0, 0);
+    ASSERT_EQ(game.Selection, 1);
+    game.UNG_Click();
+    EXPECT_EQ(game.Label4, kCorners);
+    EXPECT_FALSE(game.Visible);
+    EXPECT_EQ(setupShown, 1);
+    EXPECT_FALSE(game.TimerT.enabled());
+    EXPECT_EQ(game.board(0, 0), 0);
+
+    start(kCorners + "1");
+    EXPECT_EQ(game.Selection, 0);
+    EXPECT_EQ(game.marks(1, 1), kNoMark);
+}
+
+TEST_F(GameCommands, RestartDuringAPendingTurnChangeRunsNoTurnOnTheClearedBoard) {
+    start(kCorners + "1");
+    game.PLKlik(0, 0);
+    game.PLKlik(1, 1);
+    ASSERT_TRUE(game.TimCHng.enabled());
+    game.NG_Click();
+    clock.runUntil([this] { return !game.Timer1.enabled(); });
+    finishTurnChange();
+    EXPECT_EQ(game.CurPlayer, 1);
+    EXPECT_DOUBLE_EQ(game.TurnCount, 0.5);
+    EXPECT_EQ(game.board(1, 1), kEmpty);
+}
+
+TEST_F(GameCommands, AGameStringTheBoardCannotHoldStartsNoGame) {
+    game.Label4 = std::string(17 * 17, 'X') + "1";
+    game.Timer1.setEnabled(true);
+    clock.advance(1000);
+    EXPECT_FALSE(game.Timer1.enabled());
+    EXPECT_FALSE(game.TimCHng.enabled());
+    EXPECT_EQ(game.Side, 0);
+}
+
+}  // namespace
+}  // namespace tallowen

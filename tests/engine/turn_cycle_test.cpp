@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "engine/field_strings.h"
+#include "engine/number_text.h"
+#include "game_fixture.h"
+
+namespace tallowen {
+namespace {
+
+using test::GameTest;
+
+// A 5 x 5 field with one piece each in opposite corners.
+const std::string kCorners = test::rows({"+XXXX", "XXXXX", "XXXXX", "XXXXX", "XXXX-"});
+
+class TurnCycle : public GameTest {};
+
+TEST_F(TurnCycle, FirstTurnChangeGivesTheMoveToTheFirstMover) {
+    start(kCorners + "1");
+    EXPECT_EQ(game.CurPlayer, 1);
+    EXPECT_EQ(game.OppPlayer, 2);
+    EXPECT_EQ(game.Label7.Caption, " 1. TURN");
+    EXPECT_DOUBLE_EQ(game.TurnCount, 0.5);
+    ASSERT_EQ(game.History.size(), 1u);
+    EXPECT_EQ(game.History[0], makeSnapshot(game.board, 5));
+    EXPECT_TRUE(game.Picture13[7].Visible);
+    EXPECT_TRUE(game.Label5.FontBold);
+    EXPECT_FALSE(game.Label6.FontBold);
+    EXPECT_EQ(game.Label5.ForeColor, game.HR1.ForeColor);
+    EXPECT_TRUE(game.TimerT.enabled());
+    EXPECT_FALSE(game.TimCHng.enabled());
+}
+
+TEST_F(TurnCycle, SecondMoverGetsTheTurnAndUndoOpensAfterTwoMoves) {
+    start(kCorners + "2");
+    EXPECT_EQ(game.CurPlayer, 2);
+    move(4, 4, 3, 3);
+    EXPECT_EQ(game.Label7.Caption, " 1. TURN");
+    EXPECT_DOUBLE_EQ(game.TurnCount, 1.0);
+    EXPECT_TRUE(game.Picture13[7].Visible);
+    move(0, 0, 1, 1);
+    EXPECT_EQ(game.Label7.Caption, " 2. TURN");
+    EXPECT_DOUBLE_EQ(game.TurnCount, 1.5);
+    EXPECT_FALSE(game.Picture13[7].Visible);
+    EXPECT_EQ(game.History.size(), 3u);
+    EXPECT_TRUE(game.Label6.FontBold);
+}
+
+TEST_F(TurnCycle, TheTurnPassesTwoHundredMillisecondsAfterTheMove) {
+    start(kCorners + "1");
+    game.PLKlik(0, 0);
+    game.PLKlik(1, 0);
+    const auto movedAt = clock.now();
+    finishTurnChange();
+    EXPECT_EQ(clock.now() - movedAt, 200);
+}
+
+TEST_F(TurnCycle, APlayerWithoutPiecesHandsOverEveryEmptyCell) {
+    start(test::rows({"+XXX", "XXXX", "XX0X", "XXXX"}) + "2");
+    EXPECT_TRUE(game.GameOver);
+    EXPECT_EQ(fieldString(game.board, 4), test::rows({"++++", "++++", "++0+", "++++"}));
+    ASSERT_EQ(recorder.games.size(), 1u);
+    EXPECT_EQ(recorder.games[0].winner, 1);
+    EXPECT_EQ(recorder.games[0].count1, 15);
+    EXPECT_EQ(view.progress.size(), 16u);  // one strip box per cell
+    EXPECT_EQ(view.progress.back().second, game.HR1.ForeColor);
+    EXPECT_TRUE(game.Picture3.Visible);
+    EXPECT_FALSE(game.PL.Enabled);
+    EXPECT_EQ(game.Check3.Caption, "Ann");
+}
+
+TEST_F(TurnCycle, ABoxedInPlayerHandsOverTheRestOfTheField) {
+    // Player 2 in the corner, walled in by holes and player 1 at jump distance too.
+    start(test::rows({"-0+XX", "00+XX", "+++XX", "XXXXX", "XXXXX"}) + "2");
+    EXPECT_TRUE(game.GameOver);
+    EXPECT_EQ(recorder.games.at(0).count1, 21);
+    EXPECT_EQ(recorder.games.at(0).count2, 1);
+}
+
+TEST_F(TurnCycle, ClockRunsOutFlashesAndHandsTheOtherPlayerToTheComputer) {
+    test::RecordingComputer computer;
+    game.setComputerPlayer(&computer);
+    game.setup.Combo1 = {4, 0};
+    start(kCorners + "1");
+    EXPECT_EQ(game.Clock[1], 600);
+    EXPECT_EQ(game.Label3[1].Caption, "0:10:00");
+    EXPECT_EQ(game.Label3[2].Caption, "");
+    game.Clock[1] = 2;
+
+    clock.advance(1000);
+    EXPECT_EQ(game.Label3[1].Caption, "0:00:01");
+    EXPECT_EQ(game.Clock[1], 1);
+    EXPECT_TRUE(computer.calls.empty());
+
+    clock.advance(1000);
+    EXPECT_EQ(game.Label3[1].Caption, "0:00:00");
+    EXPECT_EQ(game.Clock[1], kClockTimedOut);
+    EXPECT_EQ(game.Clock[2], kClockOpponentTimedOut);
+    EXPECT_EQ(game.Label3[1].ForeColor, kClockFlash);
+    EXPECT_EQ(game.TimerT.interval(), 100);
+    // The timed-out person's current move is made by the computer at once, at level 0.
+    ASSERT_EQ(computer.calls.size(), 1u);
+    EXPECT_EQ(computer.calls[0], std::make_pair(1, 0));
+
+    clock.advance(100);
+    EXPECT_EQ(game.Label3[1].ForeColor, kWhite);
+    clock.advance(100);
+    EXPECT_EQ(game.Label3[1].ForeColor, kClockFlash);
+
+    // Later turn changes let the computer move for both people: level 2 for the other one.
+    move(0, 0, 1, 1);
+    ASSERT_EQ(computer.calls.size(), 2u);
+    EXPECT_EQ(computer.calls[1], std::make_pair(2, 2));
+    move(4, 4, 3, 3);
+    EXPECT_EQ(computer.calls.back(), std::make_pair(1, 0));
+
+    // A new game sets the tick back to a second.
+    game.NG_Click();
+    clock.runUntil([this] { return !game.Timer1.enabled(); });
+    EXPECT_EQ(game.TimerT.interval(), 1000);
+}
+
+TEST_F(TurnCycle, UnlimitedClockClearsItsLabelOnce) {
+    start(kCorners + "1");
+    EXPECT_EQ(game.Clock[1], kClockNoLimit);
+    game.Label3[1].Caption = "x";
+    clock.advance(1000);
+    EXPECT_EQ(game.Clock[1], kClockNoLimitCleared);
+    EXPECT_EQ(game.Label3[1].Caption, "");
+    game.Label3[1].Caption = "y";
+    clock.advance(3000);
+    EXPECT_EQ(game.Clock[1], kClockNoLimitCleared);
+    EXPECT_EQ(game.Label3[1].Caption, "y");
+}
+
+TEST_F(TurnCycle, ClocksStandStillWhileMinimizedOrAfterTheGame) {
+    game.setup.Combo1 = {3, 3};
+    start(kCorners + "1");
+    game.Minimized = true;
+    clock.advance(5000);
+    EXPECT_EQ(game.Clock[1], 1800);
+    game.Minimized = false;
+    clock.advance(1000);
+    EXPECT_EQ(game.Clock[1], 1799);
+    game.PL.Enabled = false;
+    clock.advance(5000);
+    EXPECT_EQ(game.Clock[1], 1799);
+}
+
+TEST_F(TurnCycle, ComputerSidesAreAskedForTheirMoveAtTheirLevel) {
+    test::RecordingComputer computer;
+    game.setComputerPlayer(&computer);
+    start(kCorners + "1", true, "PC Genius", "Eva");
+    EXPECT_EQ(game.PcLevel[1], 3);
+    EXPECT_EQ(game.PcLevel[2], 0);
+    EXPECT_EQ(game.dirs.DirLast, 23);
+    EXPECT_EQ(game.Side, 5);
+    EXPECT_TRUE(game.Picture9.Visible);
+    ASSERT_EQ(computer.calls.size(), 1u);
+    EXPECT_EQ(computer.calls[0], std::make_pair(1, 3));
+}
+
+TEST(ClockText, FormatsHoursMinutesSeconds) {
+    EXPECT_EQ(CoCas(5400), "1:30:00");
+    EXPECT_EQ(CoCas(600), "0:10:00");
+    EXPECT_EQ(CoCas(59), "0:00:59");
+    EXPECT_EQ(CoCas(3661), "1:01:01");
+    EXPECT_EQ(CoCas(0), "0:00:00");
+    EXPECT_EQ(CoCas(36000), "10:00:00");
+}
+
+}  // namespace
+}  // namespace tallowen
