@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "engine/field_strings.h"
@@ -15,9 +16,15 @@ std::optional<std::string> Arguments::option(const std::string& name) const {
 
 Arguments parseArguments(int argc, char** argv, const std::vector<std::string>& flags) {
     Arguments args;
+    bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
         std::string word = argv[i];
-        if (word.size() > 2 && word.rfind("--", 0) == 0) {
+        if (word == "--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
+        // Field strings may begin with "--" too ("-" is a player 2 piece): options are lower-case words.
+        if (!optionsEnded && word.size() > 2 && word.rfind("--", 0) == 0 && std::islower(static_cast<unsigned char>(word[2]))) {
             const std::string name = word.substr(2);
             if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
                 args.options[name] = "";

@@ -52,6 +52,12 @@ TEST(EngineToolPlay, ReportsAGameInProgress) {
               "tomove 1\ncounts 2 2 20\nover no\nwinner -\n");
 }
 
+TEST(EngineToolMoves, AGameStringMayBeginWithTwoPlayerTwoPieces) {
+    const ToolRun run = runTool("moves --rule cross --X+1");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "1 1 0 1 grow\n");
+}
+
 TEST(EngineToolInput, BadInputExitsWithTwo) {
     const std::string game = quoted(kField + "1");
     EXPECT_EQ(runTool("moves --rule hex " + game).exitCode, 2);
