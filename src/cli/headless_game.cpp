@@ -2,7 +2,8 @@
 
 namespace tallowen::cli {
 
-HeadlessGame::HeadlessGame(GameRecorder* recorder) : game_(view_, recorder ? *recorder : noRecorder_) {
+HeadlessGame::HeadlessGame(GameRecorder* recorder, BoardView* view)
+    : game_(view ? *view : view_, recorder ? *recorder : noRecorder_) {
     clock_.attach(game_.Timer1);
     clock_.attach(game_.TimCHng);
     clock_.attach(game_.TimerT);

@@ -15,7 +15,8 @@ namespace tallowen::cli {
 // running the real turn cycle.
 class HeadlessGame {
 public:
-    explicit HeadlessGame(GameRecorder* recorder = nullptr);
+    // Draws through `view` when one is given, otherwise nothing.
+    explicit HeadlessGame(GameRecorder* recorder = nullptr, BoardView* view = nullptr);
 
     // Hands a game over as the setup window does and runs the start, up to the end of the first
     // turn change.

@@ -1,0 +1,54 @@
+#include "cli/bench_render.h"
+
+#include "cli/headless_game.h"
+#include "render/board_painter.h"
+#include "render/window_layout.h"
+
+namespace tallowen::cli {
+
+namespace {
+
+std::string bigBattle() {
+    const std::string A = "XX+X+XXXXX-X-XX", B = "X+X+XXXXXXX-X-X", C = "+X+XXXXXXXXX-X-",
+                      D = "X+X0XXXXXXX0X-X", E = "X0X+X+XXX-X-X0X";
+    return A + B + C + D + C + B + A + E + A + B + C + D + C + B + A + "1";
+}
+
+void addPixels(Checksum& sum, const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) sum.add(row[x] & 0xFFFFFFu);
+    }
+}
+
+}  // namespace
+
+BenchPart renderBench() {
+    LayoutInput screen;
+    screen.innerHeight = kDesignInnerHeight;
+    screen.screenWidth = kDesignScreenHeight * 16 / 9;
+    screen.screenHeight = kDesignScreenHeight;
+    RandomSource random(1);
+    BoardPainter painter(Rozmery(screen), random);
+    HeadlessGame headless(nullptr, &painter);
+    GameWindow& game = headless.game();
+    game.FigureDetail = 3;
+    headless.start(MoveRule::Star, bigBattle());
+
+    BenchPart part;
+    Checksum sum;
+    part.lines.push_back({"prekr-bigbattle-finest", medianMilliseconds(31, [&] { game.Prekr(); }), "ms"});
+    addPixels(sum, painter.PL().image());
+
+    // Player 2's oval at (10, 0) is the heaviest figure on the field.
+    part.lines.push_back({"drwp-cell", medianMilliseconds(201, [&] { game.DRWP(10, 0); }), "ms"});
+
+    // Player 1 moves first; its piece at (2, 0) has targets on all sides.
+    game.PLKlik(2, 0);
+    part.lines.push_back({"shbrd-marks", medianMilliseconds(201, [&] { game.ShBrd(2, 0); }), "ms"});
+    addPixels(sum, painter.PL().image());
+    part.checksum = sum.value();
+    return part;
+}
+
+}  // namespace tallowen::cli

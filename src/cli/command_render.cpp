@@ -1,0 +1,102 @@
+#include <charconv>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/headless_game.h"
+#include "render/board_painter.h"
+#include "render/figure_painter.h"
+#include "render/window_layout.h"
+
+namespace tallowen::cli {
+
+namespace {
+
+constexpr const char* kComputerNames[] = {"Player 1", "PC Beginner", "PC Professional", "PC Genius"};
+
+std::vector<std::string> splitCommas(const std::string& text) {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    std::string part;
+    while (std::getline(in, part, ',')) parts.push_back(part);
+    if (!text.empty() && text.back() == ',') parts.emplace_back();
+    return parts;
+}
+
+int smallNumber(const std::string& text, int lo, int hi, const std::string& what) {
+    int n = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, n);
+    if (text.empty() || ec != std::errc() || ptr != end || n < lo || n > hi)
+        throw UsageError{what + " must be a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
+                         ", not '" + text + "'"};
+    return n;
+}
+
+// RRGGBB in hexadecimal, red first as people write colours.
+Colour hexColour(const std::string& text) {
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value, 16);
+    if (text.size() != 6 || ec != std::errc() || ptr != end)
+        throw UsageError{"--looks colours are six hexadecimal digits RRGGBB, not '" + text + "'"};
+    return rgb(static_cast<int>(value >> 16), static_cast<int>((value >> 8) & 0xFF), static_cast<int>(value & 0xFF));
+}
+
+void applyLooks(const Arguments& args, GameWindow& game) {
+    const auto looks = args.option("looks");
+    if (!looks) return;
+    const auto parts = splitCommas(*looks);
+    if (parts.size() != 4) throw UsageError{"--looks takes CODE1,RGB1,CODE2,RGB2"};
+    Appearance* holders[] = {&game.HR1, &game.HR2};
+    for (int i = 0; i < 2; ++i) {
+        holders[i]->Caption = std::to_string(smallNumber(parts[2 * i], 1, 8, "a figure code"));
+        holders[i]->BackColor = hexColour(parts[2 * i + 1]);
+    }
+}
+
+std::array<int, 2> levelsOption(const Arguments& args) {
+    const auto levels = args.option("levels");
+    if (!levels) return {0, 0};
+    const auto parts = splitCommas(*levels);
+    if (parts.size() != 2) throw UsageError{"--levels takes L1,L2"};
+    return {smallNumber(parts[0], 0, 3, "a level"), smallNumber(parts[1], 0, 3, "a level")};
+}
+
+}  // namespace
+
+int runRender(int argc, char** argv) {
+    const Arguments args = parseArguments(argc, argv);
+    const MoveRule rule = ruleOption(args);
+    const int height = intOption(args, "height", static_cast<int>(kDesignInnerHeight), 160, 8000);
+    const int detail = intOption(args, "detail", 5, 1, 10);
+    const auto levels = levelsOption(args);
+    const std::string gameString = gameStringArgument(args, 0);
+    if (args.positional.size() < 2) throw UsageError{"missing OUT.png"};
+    if (args.positional.size() > 2) throw UsageError{"unexpected argument '" + args.positional[2] + "'"};
+    const std::string out = args.positional[1];
+
+    LayoutInput screen;
+    screen.innerHeight = height;
+    screen.screenWidth = kDesignScreenHeight * 16 / 9;
+    screen.screenHeight = kDesignScreenHeight;
+    // The pictures are reproducible: the small squares and circles take the same places each run.
+    RandomSource random(1);
+    BoardPainter painter(Rozmery(screen), random);
+    HeadlessGame headless(nullptr, &painter);
+    GameWindow& game = headless.game();
+    game.FigureDetail = figureDetailOfLevel(detail);
+    applyLooks(args, game);
+    headless.start(rule, gameString, kComputerNames[levels[0]],
+                   levels[1] == 0 ? "Player 2" : kComputerNames[levels[1]]);
+
+    if (!painter.PL().image().save(QString::fromStdString(out), "PNG")) {
+        std::cerr << "tallowen-engine render: cannot write '" << out << "'\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace tallowen::cli

@@ -1,0 +1,112 @@
+#include "render/image_surface.h"
+
+#include <QPen>
+#include <algorithm>
+#include <utility>
+
+#include "render/rounding.h"
+
+namespace tallowen {
+
+namespace {
+
+QRgb toQRgb(Colour c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); }
+
+}  // namespace
+
+ImageSurface::ImageSurface(int width, int height, Colour back) : back_(back) { resize(width, height); }
+
+ImageSurface::~ImageSurface() = default;
+
+void ImageSurface::resize(int width, int height) {
+    painter_.reset();
+    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    image_.fill(toQRgb(back_));
+}
+
+const QImage& ImageSurface::image() {
+    // A copy shares the pixels; ending the painter makes the next drawing detach from it.
+    painter_.reset();
+    return image_;
+}
+
+QPainter& ImageSurface::painter() {
+    if (!painter_) {
+        image_.detach();
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setBrush(Qt::NoBrush);
+        pen_.reset();
+    }
+    return *painter_;
+}
+
+void ImageSurface::usePen(Colour colour) {
+    QPainter& p = painter();
+    if (pen_ == colour) return;
+    QPen pen{QColor::fromRgb(toQRgb(colour))};
+    pen.setWidth(1);
+    p.setPen(pen);
+    pen_ = colour;
+}
+
+void ImageSurface::fill(int x1, int y1, int x2, int y2, Colour colour) {
+    if (image_.isNull()) return;
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    painter().fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), QColor::fromRgb(toQRgb(colour)));
+}
+
+void ImageSurface::line(double x1, double y1, double x2, double y2, Colour colour) {
+    if (image_.isNull()) return;
+    usePen(colour);
+    painter_->drawLine(QPoint(roundHalfEven(x1), roundHalfEven(y1)), QPoint(roundHalfEven(x2), roundHalfEven(y2)));
+}
+
+void ImageSurface::box(double x1, double y1, double x2, double y2, Colour colour) {
+    int l = roundHalfEven(x1), t = roundHalfEven(y1), r = roundHalfEven(x2), b = roundHalfEven(y2);
+    if (l > r) std::swap(l, r);
+    if (t > b) std::swap(t, b);
+    fill(l, t, r, t, colour);
+    fill(l, b, r, b, colour);
+    fill(l, t, l, b, colour);
+    fill(r, t, r, b, colour);
+}
+
+void ImageSurface::filledBox(double x1, double y1, double x2, double y2, Colour colour) {
+    fill(roundHalfEven(x1), roundHalfEven(y1), roundHalfEven(x2), roundHalfEven(y2), colour);
+}
+
+void ImageSurface::ellipse(double cx, double cy, double radius, Colour colour, double aspect) {
+    const HalfAxes axes = ellipseHalfAxes(std::abs(radius), aspect);
+    const int x = roundHalfEven(cx), y = roundHalfEven(cy);
+    const int rx = roundHalfEven(axes.rx), ry = roundHalfEven(axes.ry);
+    // A flat ellipse is a line through its centre (a dot when both half-axes vanish).
+    if (rx == 0 || ry == 0) {
+        fill(x - rx, y - ry, x + rx, y + ry, colour);
+        return;
+    }
+    if (image_.isNull()) return;
+    usePen(colour);
+    painter_->drawEllipse(QRect(x - rx, y - ry, 2 * rx, 2 * ry));
+}
+
+std::optional<Colour> ImageSurface::point(double x, double y) const {
+    const int px = roundHalfEven(x), py = roundHalfEven(y);
+    if (!image_.valid(px, py)) return std::nullopt;
+    const QRgb p = image_.pixel(px, py);
+    return rgb(qRed(p), qGreen(p), qBlue(p));
+}
+
+void ImageSurface::setPoint(double x, double y, Colour colour) {
+    const int px = roundHalfEven(x), py = roundHalfEven(y);
+    if (image_.valid(px, py)) fill(px, py, px, py, colour);
+}
+
+void ImageSurface::clear() { fill(0, 0, image_.width() - 1, image_.height() - 1, back_); }
+
+void ImageSurface::refresh() {
+    if (onRefresh_) onRefresh_();
+}
+
+}  // namespace tallowen
