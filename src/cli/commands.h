@@ -7,5 +7,6 @@ namespace tallowen::cli {
 int runMoves(int argc, char** argv);
 int runPlay(int argc, char** argv);
 int runBench(int argc, char** argv);
+int runRender(int argc, char** argv);
 
 }  // namespace tallowen::cli

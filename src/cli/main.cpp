@@ -16,13 +16,16 @@ constexpr Command kCommands[] = {
     {"moves", tallowen::cli::runMoves},
     {"play", tallowen::cli::runPlay},
     {"bench", tallowen::cli::runBench},
+    {"render", tallowen::cli::runRender},
 };
 
 constexpr const char* kUsage =
     "usage: tallowen-engine COMMAND ...\n"
     "  moves --rule star|cross GAMESTRING\n"
     "  play  --rule star|cross GAMESTRING [sx,sy:tx,ty ...]\n"
-    "  bench\n";
+    "  bench\n"
+    "  render --rule star|cross [--height PX] [--detail 1..10] [--looks CODE1,RGB1,CODE2,RGB2]\n"
+    "         [--levels L1,L2] GAMESTRING OUT.png\n";
 
 }  // namespace
 
