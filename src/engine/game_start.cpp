@@ -86,14 +86,4 @@ void GameWindow::dropPendingComputerMove() {
     TimPC.setInterval(100);
 }
 
-BoardGeometry HeadlessBoardView::layoutBoard(const GameWindow& game) {
-    BoardGeometry g;
-    g.BoardW = 400;
-    g.BoardH = 300;
-    const int side = game.Side > 0 ? game.Side : 1;
-    g.CellW = g.BoardW / side;
-    g.CellH = g.CellW / 4 * 3;
-    return g;
-}
-
 }  // namespace tallowen
