@@ -1,0 +1,63 @@
+#include "records/game_records.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "records/setting_paths.h"
+
+namespace tallowen {
+
+namespace {
+
+// The number a key name stands for, when it is a record's name.
+std::optional<long> numberOfKeyName(const std::string& name) {
+    long number = 0;
+    const char* end = name.data() + name.size();
+    auto [ptr, ec] = std::from_chars(name.data(), end, number);
+    if (ec != std::errc() || ptr != end || number < 1 || recordKeyName(number) != name) return std::nullopt;
+    return number;
+}
+
+}  // namespace
+
+std::vector<long> recordNumbers(SettingsStore& store) {
+    std::vector<long> numbers;
+    for (const std::string& name : store.SubKeys(kRecordsKey)) {
+        const auto number = numberOfKeyName(name);
+        if (number && !settingText(store.ReadSetting(recordKey(*number), "")).empty()) numbers.push_back(*number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+long smallestFreeRecordNumber(SettingsStore& store) {
+    long candidate = 1;
+    for (long number : recordNumbers(store)) {
+        if (number != candidate) break;
+        ++candidate;
+    }
+    return candidate;
+}
+
+void GameRecords::recordGame(const FinishedGame& game) {
+    if (game.winner != 1 && game.winner != 2) return;
+    store_.transaction([&] {
+        const std::string key = recordKey(smallestFreeRecordNumber(store_));
+        store_.CreateSettingKey(key);
+        const auto open = store_.openKey(key);
+        if (!open) return false;
+        auto text = [&](const char* name, const std::string& value) {
+            return store_.WriteOpenValue(*open, name, kTextType, value) == kStoreOk;
+        };
+        auto number = [&](const char* name, int value) {
+            return store_.WriteOpenValue(*open, name, kIntType, std::int32_t{value}) == kStoreOk;
+        };
+        return text("", game.fieldName) && number("PočetTahů", game.turns) && text("Hráč1", game.player1) &&
+               text("Hráč2", game.player2) && number("LogikaPohybu", game.movement) && number("Časy", game.times) &&
+               number("Hráč1Počet", game.count1) && number("Hráč2Počet", game.count2) &&
+               text("Hráč1Figurka", game.figure1) && text("Hráč2Figurka", game.figure2) &&
+               number("Vyhrál", game.winner);
+    });
+}
+
+}  // namespace tallowen

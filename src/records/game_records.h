@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "engine/game_recorder.h"
+#include "records/settings_store.h"
+
+namespace tallowen {
+
+// The numbers of the stored records, ascending: the keys below "Hry" named by a record number
+// whose default value (the field name) is present.
+std::vector<long> recordNumbers(SettingsStore& store);
+
+// The smallest number from 1 upward that no stored record holds.
+long smallestFreeRecordNumber(SettingsStore& store);
+
+// Keeps the record of every decided game in the store, one key per game under "Hry".
+class GameRecords : public GameRecorder {
+public:
+    explicit GameRecords(SettingsStore& store) : store_(store) {}
+
+    // Stores a decided game under the smallest free number, all of it or nothing: finding the
+    // number and writing the values is one transaction, so two copies of the program ending games
+    // at the same moment get two numbers. A tie leaves no record.
+    void recordGame(const FinishedGame& game) override;
+
+private:
+    SettingsStore& store_;
+};
+
+}  // namespace tallowen

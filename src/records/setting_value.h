@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace tallowen {
+
+// The two value types of the store, by their type codes.
+inline constexpr int kTextType = 1;
+inline constexpr int kIntType = 4;
+
+// A value handed to or read from the store: nothing, a text or a 32-bit integer. A text read from
+// the store carries one terminating NUL character after the written text.
+using SettingValue = std::variant<std::monostate, std::string, std::int32_t>;
+
+// The value as text: "" for nothing, the decimal digits of an integer, a text as it stands (NUL
+// included).
+std::string settingText(const SettingValue& value);
+
+// The written text of a stored text value (its terminating NUL removed); nothing for other values.
+std::optional<std::string> storedText(const SettingValue& value);
+
+std::optional<std::int32_t> storedInt(const SettingValue& value);
+
+// A text as a list box shows it: up to its first NUL character.
+std::string listText(const SettingValue& value);
+
+// The value converted for the integer type: an integer as it is, nothing as 0, a text holding a
+// whole number (blanks around it allowed) as that number; nothing when it holds no 32-bit number.
+std::optional<std::int32_t> integerOf(const SettingValue& value);
+
+}  // namespace tallowen
