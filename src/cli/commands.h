@@ -8,5 +8,8 @@ int runMoves(int argc, char** argv);
 int runPlay(int argc, char** argv);
 int runBench(int argc, char** argv);
 int runRender(int argc, char** argv);
+int runRecords(int argc, char** argv);
+int runResults(int argc, char** argv);
+int runFields(int argc, char** argv);
 
 }  // namespace tallowen::cli

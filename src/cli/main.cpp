@@ -17,6 +17,9 @@ constexpr Command kCommands[] = {
     {"play", tallowen::cli::runPlay},
     {"bench", tallowen::cli::runBench},
     {"render", tallowen::cli::runRender},
+    {"records", tallowen::cli::runRecords},
+    {"results", tallowen::cli::runResults},
+    {"fields", tallowen::cli::runFields},
 };
 
 constexpr const char* kUsage =
@@ -24,6 +27,9 @@ constexpr const char* kUsage =
     "  moves --rule star|cross GAMESTRING\n"
     "  play  --rule star|cross GAMESTRING [sx,sy:tx,ty ...]\n"
     "  bench\n"
+    "  records [--store PATH]\n"
+    "  results NAME | --game K [--store PATH]\n"
+    "  fields  [--store PATH]\n"
     "  render --rule star|cross [--height PX] [--detail 1..10] [--looks CODE1,RGB1,CODE2,RGB2]\n"
     "         [--levels L1,L2] GAMESTRING OUT.png\n";
 

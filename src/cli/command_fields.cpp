@@ -1,0 +1,22 @@
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/store_option.h"
+#include "setup/field_library.h"
+
+namespace tallowen::cli {
+
+// The field library, one entry a line: slot mark, name and field string, separated by tabs.
+int runFields(int argc, char** argv) {
+    const Arguments args = parseArguments(argc, argv);
+    if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional[0] + "'"};
+    const auto store = openStore(args);
+    FieldLibrary library(*store);
+    library.NajitMapy();
+    for (std::size_t i = 0; i < library.List1.size(); ++i)
+        std::cout << library.List2[i] << '\t' << library.List1[i] << '\t' << library.List3[i] << '\n';
+    printStoreMessages(*store);
+    return 0;
+}
+
+}  // namespace tallowen::cli

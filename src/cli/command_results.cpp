@@ -1,0 +1,42 @@
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/store_option.h"
+#include "records/results.h"
+
+namespace tallowen::cli {
+
+// The lines the results window shows: the player section for NAME, or the game at scroll
+// position K (0 for the first stored game).
+int runResults(int argc, char** argv) {
+    const Arguments args = parseArguments(argc, argv);
+    const bool byGame = args.option("game").has_value();
+    if (byGame == (args.positional.size() == 1) || args.positional.size() > 1)
+        throw UsageError{"give either a player NAME or --game K"};
+    const int k = byGame ? intOption(args, "game", 0, 0, 2147483647) : 0;
+
+    const auto store = openStore(args);
+    Statistics statistics;
+    PruzkHer(*store, statistics);
+    printStoreMessages(*store);
+
+    if (byGame) {
+        const auto lines = HScroll1_Change(statistics, k);
+        if (!lines) {
+            std::cerr << "tallowen-engine results: there is no stored game " << k << " (" << statistics.LST[0].size()
+                      << " stored)\n";
+            return 1;
+        }
+        for (const std::string& line : *lines) std::cout << line << '\n';
+        return 0;
+    }
+    const auto player = ComboB_Click(statistics, args.positional[0]);
+    if (!player) {
+        std::cerr << "tallowen-engine results: no player named '" << args.positional[0] << "' in the stored games\n";
+        return 1;
+    }
+    for (const std::string& line : player->List2) std::cout << line << '\n';
+    return 0;
+}
+
+}  // namespace tallowen::cli
