@@ -3,6 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/bench.h"
+#include "cli/bench_opponent.h"
 #include "cli/bench_render.h"
 #include "cli/commands.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 // Each part of the program that has speed targets contributes its figures here.
 std::vector<BenchPart (*)()> benchParts() {
-    return {renderBench};
+    return {opponentBench, renderBench};
 }
 
 }  // namespace

@@ -11,5 +11,7 @@ int runRender(int argc, char** argv);
 int runRecords(int argc, char** argv);
 int runResults(int argc, char** argv);
 int runFields(int argc, char** argv);
+int runEval(int argc, char** argv);
+int runSelfplay(int argc, char** argv);
 
 }  // namespace tallowen::cli

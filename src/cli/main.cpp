@@ -20,6 +20,8 @@ constexpr Command kCommands[] = {
     {"records", tallowen::cli::runRecords},
     {"results", tallowen::cli::runResults},
     {"fields", tallowen::cli::runFields},
+    {"eval", tallowen::cli::runEval},
+    {"selfplay", tallowen::cli::runSelfplay},
 };
 
 constexpr const char* kUsage =
@@ -31,7 +33,9 @@ constexpr const char* kUsage =
     "  results NAME | --game K [--store PATH]\n"
     "  fields  [--store PATH]\n"
     "  render --rule star|cross [--height PX] [--detail 1..10] [--looks CODE1,RGB1,CODE2,RGB2]\n"
-    "         [--levels L1,L2] GAMESTRING OUT.png\n";
+    "         [--levels L1,L2] GAMESTRING OUT.png\n"
+    "  eval  --rule star|cross --level 0|1|2|3 [--last sx,sy,tx,ty] GAMESTRING\n"
+    "  selfplay --rule star|cross --p1 1|2|3 --p2 1|2|3 --game GAMESTRING [--games N] [--seed S]\n";
 
 }  // namespace
 

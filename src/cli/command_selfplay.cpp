@@ -1,0 +1,69 @@
+#include <charconv>
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/computer_game.h"
+#include "engine/field_strings.h"
+
+namespace tallowen::cli {
+
+namespace {
+
+std::uint64_t seedOption(const Arguments& args) {
+    const auto text = args.option("seed");
+    if (!text) return 1;
+    std::uint64_t seed = 0;
+    const char* end = text->data() + text->size();
+    auto [ptr, ec] = std::from_chars(text->data(), end, seed);
+    if (ec != std::errc() || ptr != end) throw UsageError{"--seed must be a whole number from 0 to 2^64 - 1"};
+    return seed;
+}
+
+bool holdsAPiece(const std::string& gameString) {
+    Board board;
+    const int side = parseGameString(gameString, board).side;
+    for (int x = 0; x < side; ++x)
+        for (int y = 0; y < side; ++y)
+            if (board(x, y) == pieceOf(1) || board(x, y) == pieceOf(2)) return true;
+    return false;
+}
+
+}  // namespace
+
+int runSelfplay(int argc, char** argv) {
+    const Arguments args = parseArguments(argc, argv);
+    ComputerGame setup;
+    setup.rule = ruleOption(args);
+    requiredOption(args, "p1");
+    requiredOption(args, "p2");
+    setup.level1 = intOption(args, "p1", 2, 1, 3);
+    setup.level2 = intOption(args, "p2", 2, 1, 3);
+    const int games = intOption(args, "games", 1, 1, 1000000);
+    const std::uint64_t seed = seedOption(args);
+    setup.gameString = requiredOption(args, "game");
+    if (auto error = gameStringError(setup.gameString)) throw UsageError{"bad game string: " + *error};
+    if (!holdsAPiece(setup.gameString)) throw UsageError{"the field holds no piece, so no game can end"};
+    if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional[0] + "'"};
+
+    int wins1 = 0, wins2 = 0, tied = 0;
+    for (int i = 1; i <= games; ++i) {
+        setup.seed = seriesGameSeed(seed, i);
+        const auto record = playComputerGame(setup);
+        if (!record) {
+            std::cerr << "tallowen-engine selfplay: game " << i << " did not end within " << kMaxComputerGameMoves
+                      << " moves\n";
+            return 1;
+        }
+        const char* winner = record->winner == 1 ? "1" : record->winner == 2 ? "2" : "tie";
+        std::cout << "game " << i << " winner " << winner << " counts " << record->count1 << ' ' << record->count2
+                  << " turns " << record->turns << "\n";
+        wins1 += record->winner == 1;
+        wins2 += record->winner == 2;
+        tied += record->winner == 0;
+    }
+    std::cout << "total p1 " << wins1 << " p2 " << wins2 << " tie " << tied << "\n";
+    return 0;
+}
+
+}  // namespace tallowen::cli

@@ -1,0 +1,103 @@
+#include "opponent/computer_opponent.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/number_text.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr const char* kTitle = "Tallowen";
+constexpr int kTargetClickDelayMs = 750;
+constexpr int kSourceClickDelayMs = 100;
+
+}  // namespace
+
+std::optional<LastMove> lastMoveOf(const GameWindow& game) {
+    if (game.Shape1.Left <= -1 || game.CellW <= 0 || game.CellH <= 0) return std::nullopt;
+    return LastMove{game.Shape1.Left / game.CellW, game.Shape1.Top / game.CellH, game.Shape2.Left / game.CellW,
+                    game.Shape2.Top / game.CellH};
+}
+
+std::string percentText(double percentage) {
+    return withSignBlank(static_cast<long>(std::floor(percentage))) + "% ";
+}
+
+ComputerOpponent::ComputerOpponent(GameWindow& game) : game_(game), table_(std::make_unique<Candidates>()) {
+    game_.TimPC.setHandler([this] { TimPC(); });
+}
+
+ComputerOpponent::~ComputerOpponent() { game_.TimPC.setHandler(nullptr); }
+
+bool ComputerOpponent::PcIQ(int player, int level) {
+    if (player < 1 || player > 2 || level < 0 || level > 3) return false;
+    game_.random.reseedFromTimeOfDay();
+    const SearchInput input{game_.board, game_.Side, game_.dirs, player, level, lastMoveOf(game_)};
+    if (!hasLegalMove(game_.board, game_.Side, game_.dirs, player)) {
+        game_.Picture9.Visible = false;
+        return false;
+    }
+
+    const Colour strip = game_.looksOf(player).ForeColor;
+    const int n = game_.Side;
+    BoardView& view = game_.view();
+    view.setProgressScale(n * n - n - 1);
+    const double step = 100.0 / (n * n - 1);
+    double percentage = 0;
+
+    // A game change while events run, or a newer search started from them, makes this one stale.
+    const std::uint64_t epoch = game_.positionEpoch();
+    const std::uint64_t search = ++searches_;
+    table_->clear();
+    MoveSearch moves(input);
+    for (int k = 0; k < moves.cellCount(); ++k) {
+        const int x = k / n;
+        const int y = k % n;
+        view.fillProgress((n - 1) * x + y, strip);
+        percentage += step;
+        game_.Label1.Caption = percentText(percentage);
+        game_.Caption = std::string(kTitle) + " -" + game_.Label1.Caption;
+        if (std::floor(percentage) >= 100) game_.Caption = kTitle;
+        game_.runPendingEvents();
+        if (game_.positionEpoch() != epoch || searches_ != search) {
+            stopThinking();
+            return false;
+        }
+        moves.scanCell(k, *table_);
+    }
+
+    const Candidates& table = *table_;
+    const int ties = table.tieCount();
+    const int i = std::min(static_cast<int>(game_.random.uniform() * ties) + 1, ties);
+    const int m = table.tie(i);
+    PcTarget = {static_cast<float>(table.PcMoveTX[m]), static_cast<float>(table.PcMoveTY[m])};
+    PcSource = {static_cast<float>(table.PcMoveSX[m]), static_cast<float>(table.PcMoveSY[m])};
+    game_.TimPC.setEnabled(true);
+    stopThinking();
+    return true;
+}
+
+void ComputerOpponent::stopThinking() {
+    game_.view().clearProgress();
+    game_.Picture9.Visible = false;
+    game_.Caption = kTitle;
+}
+
+void ComputerOpponent::TimPC() {
+    if (PcSource[0] != kSourceClicked) {
+        const int column = static_cast<int>(PcSource[0]);
+        const int row = static_cast<int>(PcSource[1]);
+        if (bringIntoView_) bringIntoView_(column, row);
+        game_.TimPC.setInterval(kTargetClickDelayMs);
+        game_.PLKlik(column, row);
+        PcSource[0] = kSourceClicked;
+    } else {
+        game_.PLKlik(static_cast<int>(PcTarget[0]), static_cast<int>(PcTarget[1]));
+        game_.TimPC.setInterval(kSourceClickDelayMs);
+        game_.TimPC.setEnabled(false);
+    }
+}
+
+}  // namespace tallowen

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "cli/builtin_games.h"
+#include "cli/computer_game.h"
+
+namespace tallowen::cli {
+namespace {
+
+class Keeper : public GameRecorder {
+public:
+    void recordGame(const FinishedGame& game) override { games.push_back(game); }
+    std::vector<FinishedGame> games;
+};
+
+TEST(ComputerGame, PlaysToAFullBoardAndHandsTheRecordOn) {
+    Keeper keeper;
+    const ComputerGame setup{MoveRule::Cross, originalGame(), 3, 1, seriesGameSeed(5, 1)};
+    const auto record = playComputerGame(setup, &keeper);
+    ASSERT_TRUE(record);
+    ASSERT_EQ(keeper.games.size(), 1u);
+    EXPECT_EQ(keeper.games[0].count1, record->count1);
+    EXPECT_EQ(record->count1 + record->count2, 121);
+    EXPECT_EQ(record->player1, "PC Genius");
+    EXPECT_EQ(record->player2, "PC Beginner");
+    EXPECT_EQ(record->movement, 2);
+
+    const auto again = playComputerGame(setup);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->count1, record->count1);
+    EXPECT_EQ(again->turns, record->turns);
+}
+
+TEST(ComputerGame, TheGamesOfASeriesHaveTheirOwnSeeds) {
+    EXPECT_NE(seriesGameSeed(5, 1), seriesGameSeed(5, 2));
+    EXPECT_NE(seriesGameSeed(5, 1), seriesGameSeed(6, 1));
+    EXPECT_EQ(seriesGameSeed(5, 3), seriesGameSeed(5, 3));
+}
+
+TEST(ComputerGame, BigBattleIsTheFifteenByFifteenField) {
+    const std::string game = bigBattleGame();
+    ASSERT_EQ(game.size(), 226u);
+    // Player 1's pieces mirror player 2's through the centre.
+    for (std::size_t p = 0; p < 225; ++p) {
+        const char mirrored = game[224 - p];
+        const char expected = mirrored == '+' ? '-' : mirrored == '-' ? '+' : mirrored;
+        EXPECT_EQ(game[p], expected) << p;
+    }
+}
+
+}  // namespace
+}  // namespace tallowen::cli
