@@ -127,11 +127,14 @@ void SettingsStore::openInMemory() {
 
 // Keeps the damaged file (and its journal) under a new name beside the fresh one.
 void SettingsStore::recoverDamagedFile() {
+    // Another copy of the program may have set the file aside a moment ago; its fresh file is kept.
+    if (openFile(file_) == SQLITE_OK) return;
     std::filesystem::path aside = withSuffix(file_, ".damaged-" + timeStamp());
     for (int n = 2; std::filesystem::exists(aside); ++n)
         aside = withSuffix(file_, ".damaged-" + timeStamp() + "-" + std::to_string(n));
     std::error_code error;
     std::filesystem::rename(file_, aside, error);
+    if (error == std::errc::no_such_file_or_directory && openFile(file_) == SQLITE_OK) return;
     if (error) {
         openInMemory();
         queue("The settings file " + file_.string() + " is damaged and could not be moved aside (" +
