@@ -86,9 +86,56 @@ void ImageSurface::ellipse(double cx, double cy, double radius, Colour colour, d
         fill(x - rx, y - ry, x + rx, y + ry, colour);
         return;
     }
+    ellipseOutline(x, y, rx, ry, toQRgb(colour));
+}
+
+// The midpoint algorithm, written straight into the pixels: the figures draw thousands of small
+// ellipses per board, several times faster this way than through the paint engine's spans.
+void ImageSurface::ellipseOutline(int cx, int cy, int rx, int ry, QRgb colour) {
     if (image_.isNull()) return;
-    usePen(colour);
-    painter_->drawEllipse(QRect(x - rx, y - ry, 2 * rx, 2 * ry));
+    painter();  // the image is detached from any copy before its pixels are written
+    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const int w = image_.width(), h = image_.height();
+    const bool inside = cx - rx >= 0 && cx + rx < w && cy - ry >= 0 && cy + ry < h;
+    const auto plot = [&](int x, int y) {
+        if (inside || (x >= 0 && x < w && y >= 0 && y < h)) bits[y * stride + x] = colour;
+    };
+    const auto plot4 = [&](int dx, int dy) {
+        plot(cx + dx, cy + dy);
+        plot(cx - dx, cy + dy);
+        plot(cx + dx, cy - dy);
+        plot(cx - dx, cy - dy);
+    };
+    const double rx2 = static_cast<double>(rx) * rx, ry2 = static_cast<double>(ry) * ry;
+    int x = 0, y = ry;
+    double px = 0, py = 2 * rx2 * y;
+    double p = ry2 - rx2 * ry + 0.25 * rx2;
+    while (px < py) {
+        plot4(x, y);
+        ++x;
+        px += 2 * ry2;
+        if (p < 0) {
+            p += ry2 + px;
+        } else {
+            --y;
+            py -= 2 * rx2;
+            p += ry2 + px - py;
+        }
+    }
+    p = ry2 * (x + 0.5) * (x + 0.5) + rx2 * (y - 1.0) * (y - 1.0) - rx2 * ry2;
+    while (y >= 0) {
+        plot4(x, y);
+        --y;
+        py -= 2 * rx2;
+        if (p > 0) {
+            p += rx2 - py;
+        } else {
+            ++x;
+            px += 2 * ry2;
+            p += rx2 - py + px;
+        }
+    }
 }
 
 std::optional<Colour> ImageSurface::point(double x, double y) const {

@@ -43,6 +43,7 @@ private:
     QPainter& painter();
     void usePen(Colour colour);
     void fill(int x1, int y1, int x2, int y2, Colour colour);
+    void ellipseOutline(int cx, int cy, int rx, int ry, QRgb colour);
 
     QImage image_;
     std::unique_ptr<QPainter> painter_;

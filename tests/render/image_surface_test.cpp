@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "pixels.h"
 #include "render/image_surface.h"
 
@@ -68,6 +71,39 @@ TEST(ImageSurface, EllipseFollowsTheAspectRuleAndIsNeverFilled) {
     EXPECT_EQ(pixelAt(dot, 4, 4), kInk) << "a vanishing ellipse is a dot";
 }
 
+// Whether the background around (x, y) is closed in by ink, four-connected, inside the picture.
+bool enclosed(ImageSurface& s, int x, int y) {
+    std::vector<std::pair<int, int>> todo{{x, y}};
+    std::set<std::pair<int, int>> seen;
+    while (!todo.empty()) {
+        auto [px, py] = todo.back();
+        todo.pop_back();
+        if (!seen.insert({px, py}).second) continue;
+        const auto c = s.point(px, py);
+        if (!c) return false;
+        if (*c != kBack) continue;
+        todo.insert(todo.end(), {{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}});
+    }
+    return true;
+}
+
+TEST(ImageSurface, EllipseOutlinesAreClosedAndSymmetric) {
+    for (double radius : {2.0, 3.4, 7.0, 19.6, 40.0})
+        for (double aspect : {0.3, 0.5, 1.0, 2.0, 2.5}) {
+            ImageSurface s(101, 101, kBack);
+            s.ellipse(50, 50, radius, kInk, aspect);
+            EXPECT_TRUE(enclosed(s, 50, 50)) << radius << " " << aspect;
+            for (int y = 0; y < 101; ++y)
+                for (int x = 0; x < 101; ++x)
+                    ASSERT_EQ(s.point(x, y), s.point(100 - x, y)) << radius << " " << aspect << " " << x << "," << y;
+        }
+    ImageSurface edge(30, 30, kBack);
+    edge.ellipse(2, 28, 10, kInk, 1);  // mostly outside: clipped, not wrapped
+    EXPECT_EQ(pixelAt(edge, 12, 28), kInk);
+    EXPECT_EQ(pixelAt(edge, 29, 27), kBack);
+    EXPECT_EQ(pixelAt(edge, 0, 27), kBack);
+}
+
 TEST(ImageSurface, DrawsOnlyThePrimitivesColourWithoutAntialiasing) {
     ImageSurface s(60, 60, kBack);
     s.line(3.3, 4.7, 55.2, 41.9, kInk);
@@ -108,7 +144,9 @@ TEST(ImageSurface, ACopyOfTheImageKeepsItsPixelsAndRefreshReachesTheWindow) {
     s.filledBox(0, 0, 9, 9, kInk);
     const QImage before = s.image();
     s.filledBox(0, 0, 9, 9, kWhite);
+    s.ellipse(5, 5, 3, kBack, 1);
     EXPECT_EQ(qRed(before.pixel(5, 5)), 200);
+    EXPECT_EQ(qRed(before.pixel(5, 2)), 200);
     EXPECT_EQ(s.point(5, 5), kWhite);
     s.refresh();
     EXPECT_EQ(refreshes, 1);
