@@ -112,17 +112,28 @@ int SettingsStore::openFile(const std::filesystem::path& file) {
     code = exec(raw, kSchema);
     if (code != SQLITE_OK) return code;
     if (!schemaFits(raw)) return SQLITE_NOTADB;
-    db_ = std::move(db);
-    persistent_ = true;
+    useDatabase(std::move(db), true);
     return SQLITE_OK;
+}
+
+void SettingsStore::useDatabase(SqliteDatabase db, bool persistent) {
+    statements_.clear();
+    db_ = std::move(db);
+    persistent_ = persistent;
+}
+
+SettingsStore::StatementUse SettingsStore::statement(const std::string& sql) {
+    auto found = statements_.find(sql);
+    if (found == statements_.end())
+        found = statements_.emplace(sql, std::make_unique<SqliteStatement>(db_.get(), sql)).first;
+    return StatementUse(*found->second);
 }
 
 void SettingsStore::openInMemory() {
     sqlite3* raw = nullptr;
     sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    db_.reset(raw);
+    useDatabase(SqliteDatabase(raw), false);
     exec(raw, kSchema);
-    persistent_ = false;
 }
 
 // Keeps the damaged file (and its journal) under a new name beside the fresh one.
@@ -203,11 +214,18 @@ bool SettingsStore::transaction(const std::function<bool()>& body) {
     return true;
 }
 
+void SettingsStore::snapshot(const std::function<void()>& body) {
+    // Inside a transaction already, the body simply takes part in it.
+    const bool own = sqlite3_get_autocommit(db_.get()) && exec(db_.get(), "BEGIN") == SQLITE_OK;
+    body();
+    if (own) exec(db_.get(), "COMMIT");
+}
+
 std::optional<SettingsStore::OpenKey> SettingsStore::openKey(std::string_view keyPath) {
     const std::string path = normalKeyPath(keyPath);
-    SqliteStatement find(db_.get(), "SELECT 1 FROM setting_keys WHERE path = ?1");
-    find.bind(1, path);
-    const int code = find.step();
+    auto find = statement("SELECT 1 FROM setting_keys WHERE path = ?1");
+    find->bind(1, path);
+    const int code = find->step();
     if (code == SQLITE_ROW) return OpenKey{path};
     if (code != SQLITE_DONE) reportFailure(code, false);
     return std::nullopt;
@@ -226,13 +244,13 @@ void SettingsStore::WriteSetting(std::string_view keyPath, std::string_view name
 
 int SettingsStore::createKey(const std::string& path) {
     return writeBatch([&] {
-        SqliteStatement insert(db_.get(), "INSERT OR IGNORE INTO setting_keys (path) VALUES (?1)");
+        auto insert = statement("INSERT OR IGNORE INTO setting_keys (path) VALUES (?1)");
         for (std::size_t end = 0; end != std::string::npos;) {
             end = path.find('\\', end + 1);
-            insert.bind(1, std::string_view(path).substr(0, end));
-            const int code = insert.step();
+            insert->bind(1, std::string_view(path).substr(0, end));
+            const int code = insert->step();
             if (code != SQLITE_DONE) return code;
-            insert.reset();
+            insert->reset();
         }
         return SQLITE_OK;
     });
@@ -250,9 +268,9 @@ void SettingsStore::DeleteSettingKey(std::string_view keyPath) {
     if (path.empty()) return;
     const int code = writeBatch([&] {
         for (const char* table : {"setting_values", "setting_keys"}) {
-            SqliteStatement remove(db_.get(), std::string("DELETE FROM ") + table + " WHERE " + kSubtree);
-            remove.bind(1, path);
-            const int step = remove.step();
+            auto remove = statement(std::string("DELETE FROM ") + table + " WHERE " + kSubtree);
+            remove->bind(1, path);
+            const int step = remove->step();
             if (step != SQLITE_DONE) return step;
         }
         return SQLITE_OK;
@@ -262,21 +280,21 @@ void SettingsStore::DeleteSettingKey(std::string_view keyPath) {
 
 int SettingsStore::WriteOpenValue(const OpenKey& key, std::string_view name, int type, const SettingValue& value) {
     if (type != kTextType && type != kIntType) return kStoreOk;
-    SqliteStatement write(db_.get(),
-                          "INSERT INTO setting_values (path, name, type, value) "
-                          "SELECT ?1, ?2, ?3, ?4 WHERE EXISTS (SELECT 1 FROM setting_keys WHERE path = ?1) "
-                          "ON CONFLICT (path, name) DO UPDATE SET type = excluded.type, value = excluded.value");
-    write.bind(1, key.path);
-    write.bind(2, name);
-    write.bind(3, std::int64_t{type});
+    auto write = statement(
+        "INSERT INTO setting_values (path, name, type, value) "
+        "SELECT ?1, ?2, ?3, ?4 WHERE EXISTS (SELECT 1 FROM setting_keys WHERE path = ?1) "
+        "ON CONFLICT (path, name) DO UPDATE SET type = excluded.type, value = excluded.value");
+    write->bind(1, key.path);
+    write->bind(2, name);
+    write->bind(3, std::int64_t{type});
     if (type == kTextType) {
-        write.bind(4, settingText(value));
+        write->bind(4, settingText(value));
     } else {
         const auto number = integerOf(value);
         if (!number) return kStoreFailed;
-        write.bind(4, std::int64_t{*number});
+        write->bind(4, std::int64_t{*number});
     }
-    const int code = write.step();
+    const int code = write->step();
     if (code != SQLITE_DONE) {
         reportFailure(code, true);
         return kStoreFailed;
@@ -285,23 +303,23 @@ int SettingsStore::WriteOpenValue(const OpenKey& key, std::string_view name, int
 }
 
 int SettingsStore::ReadOpenValue(const OpenKey& key, std::string_view name, SettingValue& out) {
-    SqliteStatement read(db_.get(), "SELECT type, value FROM setting_values WHERE path = ?1 AND name = ?2");
-    read.bind(1, key.path);
-    read.bind(2, name);
-    const int code = read.step();
+    auto read = statement("SELECT type, value FROM setting_values WHERE path = ?1 AND name = ?2");
+    read->bind(1, key.path);
+    read->bind(2, name);
+    const int code = read->step();
     if (code == SQLITE_DONE) return kStoreMissing;
     if (code != SQLITE_ROW) {
         reportFailure(code, false);
         return kStoreFailed;
     }
-    const auto type = read.integer(0);
+    const auto type = read->integer(0);
     if (type == kTextType) {
         // Texts are kept NUL-terminated and come back with their terminator.
-        out = read.text(1) + '\0';
+        out = read->text(1) + '\0';
         return kStoreOk;
     }
     if (type == kIntType) {
-        out = static_cast<std::int32_t>(read.integer(1));
+        out = static_cast<std::int32_t>(read->integer(1));
         return kStoreOk;
     }
     return kStoreUnsupportedType;
@@ -309,14 +327,14 @@ int SettingsStore::ReadOpenValue(const OpenKey& key, std::string_view name, Sett
 
 std::vector<std::string> SettingsStore::SubKeys(std::string_view keyPath) {
     const std::string path = normalKeyPath(keyPath);
-    SqliteStatement list(db_.get(),
-                         "SELECT substr(path, length(?1) + 2) FROM setting_keys "
-                         "WHERE path > ?1 || '\\' AND path < ?1 || ']' "
-                         "AND instr(substr(path, length(?1) + 2), '\\') = 0 ORDER BY path");
-    list.bind(1, path);
+    auto list = statement(
+        "SELECT substr(path, length(?1) + 2) FROM setting_keys "
+        "WHERE path > ?1 || '\\' AND path < ?1 || ']' "
+        "AND instr(substr(path, length(?1) + 2), '\\') = 0 ORDER BY path");
+    list->bind(1, path);
     std::vector<std::string> names;
     int code;
-    while ((code = list.step()) == SQLITE_ROW) names.push_back(list.text(0));
+    while ((code = list->step()) == SQLITE_ROW) names.push_back(list->text(0));
     if (code != SQLITE_DONE) reportFailure(code, false);
     return names;
 }

@@ -65,8 +65,10 @@ std::optional<StoredGame> readStoredGame(SettingsStore& store, long number) {
 
 std::vector<StoredGame> readStoredGames(SettingsStore& store) {
     std::vector<StoredGame> games;
-    for (long number : recordNumbers(store))
-        if (auto game = readStoredGame(store, number)) games.push_back(std::move(*game));
+    store.snapshot([&] {
+        for (long number : recordNumbers(store))
+            if (auto game = readStoredGame(store, number)) games.push_back(std::move(*game));
+    });
     return games;
 }
 

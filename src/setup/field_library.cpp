@@ -26,14 +26,16 @@ FieldHandOver FieldLibrary::NajitMapy() {
         List2.push_back(kBuiltInMark);
         List3.push_back(field.field);
     }
-    for (int slot = 1; slot <= kFieldSlots; ++slot) {
-        const std::string key = fieldKey(slotMark(slot));
-        const auto name = storedText(store_.ReadSetting(key, ""));
-        if (!name) continue;
-        List1.push_back(*name);
-        List2.push_back(slotMark(slot));
-        List3.push_back(storedText(store_.ReadSetting(key, "Mapa")).value_or(""));
-    }
+    store_.snapshot([&] {
+        for (int slot = 1; slot <= kFieldSlots; ++slot) {
+            const std::string key = fieldKey(slotMark(slot));
+            const auto name = storedText(store_.ReadSetting(key, ""));
+            if (!name) continue;
+            List1.push_back(*name);
+            List2.push_back(slotMark(slot));
+            List3.push_back(storedText(store_.ReadSetting(key, "Mapa")).value_or(""));
+        }
+    });
     return *List1_Click(0);
 }
 

@@ -170,5 +170,15 @@ TEST_F(SurveyTest, AStoredTieOrAMissingWinnerReadsAsATie) {
     EXPECT_EQ(s.ComboB, (Texts{"Eva", "Adam", "Ida", "Jan"}));
 }
 
+TEST_F(SurveyTest, AFinishedSurveyHoldsNoReadThatKeepsOtherCopiesFromWriting) {
+    records.recordGame(game("Eva", "Adam", 10, 20));
+    survey();
+    store.ReadSetting(recordKey(1), "Hráč1");
+    SettingsStore other(dir / "settings.sqlite3");
+    GameRecords(other).recordGame(game("Ida", "Jan", 30, 20));
+    EXPECT_TRUE(other.takeMessages().empty());
+    EXPECT_EQ(survey().LST[1], (Texts{"Eva", "Ida"}));
+}
+
 }  // namespace
 }  // namespace tallowen
