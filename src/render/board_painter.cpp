@@ -80,12 +80,18 @@ void BoardPainter::drawTargets(const GameWindow& game, int XX, int YY) {
         const int nx = XX + game.dirs.DirX[static_cast<std::size_t>(k)];
         const int ny = YY + game.dirs.DirY[static_cast<std::size_t>(k)];
         if (game.board(nx, ny) == kNoCell) continue;
+        // The selected figure itself keeps both black.
         Colour outline = kBlack, band = kBlack;
-        switch (game.marks(nx, ny)) {
-            case kNoMark: outline = kWhite, band = rgb(127, 127, 127); break;
-            case kJumpMark: outline = looks.ForeColor, band = looks.BackColor; break;
-            case kGrowMark: outline = kWhite, band = looks.ForeColor; break;
-            default: break;
+        const std::uint8_t mark = game.marks(nx, ny);
+        if (mark == kNoMark) {
+            outline = kWhite;
+            band = rgb(127, 127, 127);
+        } else if (mark == kJumpMark) {
+            outline = looks.ForeColor;
+            band = looks.BackColor;
+        } else if (mark == kGrowMark) {
+            outline = kWhite;
+            band = looks.ForeColor;
         }
         const double x0 = nx * W, y0 = ny * H;
         forStep(H / 15, H / 6 + 1, 1, [&](double t) { pl_.box(x0 + t, y0 + t, x0 + W - t, y0 + H - t, band); });
