@@ -70,7 +70,7 @@ std::array<int, 2> levelsOption(const Arguments& args) {
 int runRender(int argc, char** argv) {
     const Arguments args = parseArguments(argc, argv);
     const MoveRule rule = ruleOption(args);
-    const int height = intOption(args, "height", static_cast<int>(kDesignInnerHeight), 160, 8000);
+    const int height = intOption(args, "height", static_cast<int>(kDesignInnerHeight), 160, 4320);
     const int detail = intOption(args, "detail", 5, 1, 10);
     const auto levels = levelsOption(args);
     const std::string gameString = gameStringArgument(args, 0);
