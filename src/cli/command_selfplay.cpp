@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/arguments.h"
+#include "cli/built_in_game.h"
 #include "cli/commands.h"
 #include "cli/computer_game.h"
 #include "engine/field_strings.h"
@@ -41,7 +42,16 @@ int runSelfplay(int argc, char** argv) {
     setup.level2 = intOption(args, "p2", 2, 1, 3);
     const int games = intOption(args, "games", 1, 1, 1000000);
     const std::uint64_t seed = seedOption(args);
-    setup.gameString = requiredOption(args, "game");
+    const auto field = args.option("field");
+    const auto game = args.option("game");
+    if (field && game) throw UsageError{"give either --field or --game"};
+    if (field) {
+        const auto builtIn = builtInGame(*field);
+        if (!builtIn) throw UsageError{"unknown field '" + *field + "' (built-in fields: " + builtInNames() + ")"};
+        setup.gameString = *builtIn;
+    } else {
+        setup.gameString = game.value_or(*builtInGame("Original"));
+    }
     if (auto error = gameStringError(setup.gameString)) throw UsageError{"bad game string: " + *error};
     if (!holdsAPiece(setup.gameString)) throw UsageError{"the field holds no piece, so no game can end"};
     if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional[0] + "'"};

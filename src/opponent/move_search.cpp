@@ -59,54 +59,50 @@ int MoveSearch::valueOf(int sx, int sy, int tx, int ty, int direction) {
     }
 }
 
-void MoveSearch::buildLookBoard(int sx, int sy, int tx, int ty, bool jump, LookBoard& look) const {
-    look.clear();
-    if (!in_.last) {
-        for (int x = Board::kLo; x <= Board::kHi; ++x)
-            for (int y = Board::kLo; y <= Board::kHi; ++y) look(x, y) = in_.board(x, y);
-    } else {
-        copyWindow(in_.board, sx, sy, look);
-        copyWindow(in_.board, tx, ty, look);
-        copyWindow(in_.board, in_.last->sourceColumn, in_.last->sourceRow, look);
-        copyWindow(in_.board, in_.last->targetColumn, in_.last->targetRow, look);
-    }
-    look(tx, ty) = static_cast<std::uint8_t>(own_);
-    if (jump) look(sx, sy) = kEmpty;
+int MoveSearch::replyTo(int sx, int sy, int tx, int ty, bool jump) {
+    return in_.last ? windowReply(sx, sy, tx, ty, jump) : wholeBoardReply(sx, sy, tx, ty, jump);
+}
+
+int MoveSearch::windowReply(int sx, int sy, int tx, int ty, bool jump) {
+    look_.clear();
+    copyWindow(in_.board, sx, sy, look_);
+    copyWindow(in_.board, tx, ty, look_);
+    copyWindow(in_.board, in_.last->sourceColumn, in_.last->sourceRow, look_);
+    copyWindow(in_.board, in_.last->targetColumn, in_.last->targetRow, look_);
+    const auto own = static_cast<std::uint8_t>(own_);
+    look_(tx, ty) = own;
+    if (jump) look_(sx, sy) = kEmpty;
     const Directions& d = in_.dirs;
     for (int e = 0; e < growCount_; ++e) {
         const int cx = tx + d.DirX[e];
         const int cy = ty + d.DirY[e];
-        if (in_.board(cx, cy) == opponent_ && d.DirKind[e] == kGrow) look(cx, cy) = static_cast<std::uint8_t>(own_);
+        if (in_.board(cx, cy) == opponent_ && d.DirKind[e] == kGrow) look_(cx, cy) = own;
     }
-}
 
-int MoveSearch::bestReply(const LookBoard& look) const {
-    const Directions& d = in_.dirs;
-    const int n = in_.side;
     int reply = 0;
-    for (int qx = 0; qx < n; ++qx)
-        for (int qy = 0; qy < n; ++qy) {
-            if (look(qx, qy) != opponent_) continue;
-            for (int f = 0; f <= d.DirLast; ++f) {
-                const int rx = qx + d.DirX[f];
-                const int ry = qy + d.DirY[f];
-                if (look(rx, ry) != kEmpty) continue;
-                int v = d.DirKind[f] - 1;
-                for (int g = 0; g < growCount_; ++g)
-                    if (look(rx + d.DirX[g], ry + d.DirY[g]) == own_ && d.DirKind[g] == kGrow) v += 2;
-                if (v > reply) {
-                    reply = v;
-                    if (reply == ceiling_) return reply;
-                }
-            }
+    for (int qx = 0; qx < in_.side; ++qx)
+        for (int qy = 0; qy < in_.side; ++qy) {
+            if (look_(qx, qy) != opponent_) continue;
+            reply = std::max(reply, replyFrom(look_, qx, qy));
+            if (reply == ceiling_) return reply;
         }
     return reply;
 }
 
-int MoveSearch::replyTo(int sx, int sy, int tx, int ty, bool jump) {
-    if (!in_.last) return wholeBoardReply(sx, sy, tx, ty, jump);
-    buildLookBoard(sx, sy, tx, ty, jump, look_);
-    return bestReply(look_);
+template <class Cells>
+int MoveSearch::replyFrom(const Cells& cells, int x, int y) const {
+    const Directions& d = in_.dirs;
+    int best = 0;
+    for (int f = 0; f <= d.DirLast; ++f) {
+        const int rx = x + d.DirX[f];
+        const int ry = y + d.DirY[f];
+        if (cells(rx, ry) != kEmpty) continue;
+        int v = d.DirKind[f] - 1;
+        for (int g = 0; g < growCount_; ++g)
+            if (cells(rx + d.DirX[g], ry + d.DirY[g]) == own_ && d.DirKind[g] == kGrow) v += 2;
+        best = std::max(best, v);
+    }
+    return best;
 }
 
 template <class Cells>

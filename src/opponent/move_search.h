@@ -44,13 +44,9 @@ public:
     // Values every move of the player's piece on scanned cell k and records it in the table.
     void scanCell(int k, Candidates& table);
 
-    // The level-3 look-ahead board for the move (sx, sy) -> (tx, ty): the part of the board the
-    // replies are looked for in, with the move and its conversions applied.
-    void buildLookBoard(int sx, int sy, int tx, int ty, bool jump, LookBoard& look) const;
-    // The value of the opponent's best immediate reply on a look-ahead board.
-    int bestReply(const LookBoard& look) const;
-    // The value of the opponent's best reply to the move, as bestReply on its look-ahead board
-    // gives it.
+    // The value of the opponent's best immediate reply to the move (sx, sy) -> (tx, ty) on the
+    // look-ahead board: the whole board before any move, else the four 7 x 7 windows around the
+    // move's and the last move's cells, with the move and its conversions applied.
     int replyTo(int sx, int sy, int tx, int ty, bool jump);
 
 private:
@@ -59,8 +55,15 @@ private:
     // reaches it.
     template <class Cells>
     int replyInto(const Cells& cells, int x, int y) const;
-    // The whole-board look-ahead without copying the board: the replies the move cannot touch keep
-    // the values worked out once for the unchanged board; only those near the move are valued anew.
+    // What the best reply of the opponent piece on (x, y) of `cells` is worth (0 without one).
+    template <class Cells>
+    int replyFrom(const Cells& cells, int x, int y) const;
+
+    // With a last move: LookBoard holds only the four windows; every other cell reads as a hole.
+    int windowReply(int sx, int sy, int tx, int ty, bool jump);
+
+    // Before any move: the replies the move cannot touch keep the values worked out once for the
+    // unchanged board; only those near the move are valued anew on a working copy.
     void prepareWholeBoard();
     int wholeBoardReply(int sx, int sy, int tx, int ty, bool jump);
 
@@ -69,9 +72,9 @@ private:
     int opponent_;
     int growCount_;
     int ceiling_;  // no reply is worth more: a grow move next to a full ring of own pieces
-    LookBoard look_;
+    LookBoard look_{};
 
-    Board work_;                                 // the board with the move applied, then undone
+    Board work_;  // the board with the move applied, then undone
     std::vector<std::vector<std::pair<int, int>>> cellsByReply_;  // index: reply value
 };
 

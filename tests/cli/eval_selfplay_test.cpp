@@ -101,7 +101,20 @@ TEST(EngineToolSelfplay, TheSameSeedPlaysTheSameGames) {
                         std::to_string(wins[0]));
 }
 
+TEST(EngineToolSelfplay, PlaysABuiltInFieldByName) {
+    const ToolRun run = runTool("selfplay --rule cross --p1 3 --p2 3 --games 2 --field 'Quick atack'");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("game 1 winner "), std::string::npos);
+    EXPECT_NE(run.out.find("game 2 winner "), std::string::npos);
+    EXPECT_EQ(run.out.find("game 3 "), std::string::npos);
+    const ToolRun byString = runTool("selfplay --rule cross --p1 3 --p2 3 --games 2 --game " +
+                                     quoted("-XXXXXXXXXXXXXXX0---0X0+0-0X0+++0XXXXXXXXXXXXXXX+1"));
+    EXPECT_EQ(run.out, byString.out);
+}
+
 TEST(EngineToolSelfplay, RefusesBadInput) {
+    EXPECT_EQ(runTool("selfplay --rule star --p1 2 --p2 2 --field Nowhere").exitCode, 2);
+    EXPECT_EQ(runTool("selfplay --rule star --p1 2 --p2 2 --field Original --game " + quoted(kOriginal)).exitCode, 2);
     EXPECT_EQ(runTool("selfplay --rule star --p1 2 --game " + quoted(kOriginal)).exitCode, 2);
     EXPECT_EQ(runTool("selfplay --rule star --p1 0 --p2 2 --game " + quoted(kOriginal)).exitCode, 2);
     EXPECT_EQ(runTool("selfplay --rule star --p1 2 --p2 2 --game " + quoted("XXXX0XXXX1")).exitCode, 2);
