@@ -13,16 +13,17 @@ constexpr const char* kTitle = "Tallowen";
 constexpr int kTargetClickDelayMs = 750;
 constexpr int kSourceClickDelayMs = 100;
 
+// The percentage label's text: a blank, the whole percentage, "% ".
+std::string percentText(double percentage) {
+    return withSignBlank(static_cast<long>(std::floor(percentage))) + "% ";
+}
+
 }  // namespace
 
 std::optional<LastMove> lastMoveOf(const GameWindow& game) {
     if (game.Shape1.Left <= -1 || game.CellW <= 0 || game.CellH <= 0) return std::nullopt;
     return LastMove{game.Shape1.Left / game.CellW, game.Shape1.Top / game.CellH, game.Shape2.Left / game.CellW,
                     game.Shape2.Top / game.CellH};
-}
-
-std::string percentText(double percentage) {
-    return withSignBlank(static_cast<long>(std::floor(percentage))) + "% ";
 }
 
 ComputerOpponent::ComputerOpponent(GameWindow& game) : game_(game), table_(std::make_unique<Candidates>()) {

@@ -53,7 +53,4 @@ private:
 // The last move as the window's last-move markers hold it, or none while they are off the board.
 std::optional<LastMove> lastMoveOf(const GameWindow& game);
 
-// The text of the percentage label for a percentage: a blank, the whole percentage, "% ".
-std::string percentText(double percentage);
-
 }  // namespace tallowen

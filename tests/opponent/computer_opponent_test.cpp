@@ -188,6 +188,24 @@ TEST_F(ComputerOpponentTest, ASearchStartedFromTheEventsOfAStaleOneKeepsItsMove)
     EXPECT_EQ(game.board(tx, 2), pieceOf(1));
 }
 
+TEST_F(ComputerOpponentTest, APersonWhoseTimeRunsOutGetsTheWeakestMove) {
+    // Player 1 could grow to (3, 3) next to three of player 2's pieces; at level 0 the computer
+    // picks a jump that converts nothing.
+    game.setup.Combo1 = {4, 0};  // ten minutes for player 1
+    start(rows({"XXXXXXX", "XXXXXXX", "XXXX-XX", "X++X-XX", "XXXX-XX", "XXXXXXX", "XXXXXXX"}) + "1");
+    ASSERT_TRUE(clock.runUntil([&] { return game.TimCHng.enabled(); }));
+    EXPECT_EQ(game.Clock[1], kClockTimedOut);
+    int own = 0, other = 0;
+    for (int x = 0; x < 7; ++x)
+        for (int y = 0; y < 7; ++y) {
+            own += game.board(x, y) == pieceOf(1);
+            other += game.board(x, y) == pieceOf(2);
+        }
+    EXPECT_EQ(own, 2);
+    EXPECT_EQ(other, 3);
+    EXPECT_EQ(computer.candidates().choiceValue(), 1000);
+}
+
 TEST(BringIntoView, ABoardThatFitsItsFrameStaysPut) {
     const BoardPlacement p = bringIntoView(400, 300, 400, 300, 400 / 15.0, 20, 15, 14, 14);
     EXPECT_EQ(p.Left, 0);
