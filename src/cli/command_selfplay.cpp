@@ -5,6 +5,7 @@
 #include "cli/built_in_game.h"
 #include "cli/commands.h"
 #include "cli/computer_game.h"
+#include "cli/selfplay_record.h"
 #include "engine/field_strings.h"
 
 namespace tallowen::cli {
@@ -33,7 +34,7 @@ bool holdsAPiece(const std::string& gameString) {
 }  // namespace
 
 int runSelfplay(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv);
+    const Arguments args = parseArguments(argc, argv, {"record"});
     ComputerGame setup;
     setup.rule = ruleOption(args);
     requiredOption(args, "p1");
@@ -55,11 +56,12 @@ int runSelfplay(int argc, char** argv) {
     if (auto error = gameStringError(setup.gameString)) throw UsageError{"bad game string: " + *error};
     if (!holdsAPiece(setup.gameString)) throw UsageError{"the field holds no piece, so no game can end"};
     if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional[0] + "'"};
+    const auto recorder = selfplayRecorder(args, setup.gameString);
 
     int wins1 = 0, wins2 = 0, tied = 0;
     for (int i = 1; i <= games; ++i) {
         setup.seed = seriesGameSeed(seed, i);
-        const auto record = playComputerGame(setup);
+        const auto record = playComputerGame(setup, recorder.get());
         if (!record) {
             std::cerr << "tallowen-engine selfplay: game " << i << " did not end within " << kMaxComputerGameMoves
                       << " moves\n";

@@ -36,7 +36,7 @@ constexpr const char* kUsage =
     "         [--levels L1,L2] GAMESTRING OUT.png\n"
     "  eval  --rule star|cross --level 0|1|2|3 [--last sx,sy,tx,ty] GAMESTRING\n"
     "  selfplay --rule star|cross --p1 1|2|3 --p2 1|2|3 [--field NAME | --game GAMESTRING]\n"
-    "           [--games N] [--seed S]\n";
+    "           [--games N] [--seed S] [--record [--store PATH]]\n";
 
 }  // namespace
 

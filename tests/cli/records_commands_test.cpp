@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "../records/temp_dir.h"
 #include "records/game_records.h"
@@ -62,6 +63,32 @@ TEST_F(RecordsToolTest, RecordsListsTheStoredGamesInNumberOrder) {
     EXPECT_EQ(runTool("results Nobody " + store()).exitCode, 1);
     EXPECT_EQ(runTool("results " + store()).exitCode, 2);
     EXPECT_EQ(runTool("results Eva --game 1 " + store()).exitCode, 2);
+}
+
+TEST_F(RecordsToolTest, SelfplayRecordStoresEveryDecidedGameAsTheGameWould) {
+    const std::string quickAtack = "-XXXXXXXXXXXXXXX0---0X0+0-0X0+++0XXXXXXXXXXXXXXX+1";
+    const ToolRun play = runTool("selfplay --rule cross --p1 1 --p2 2 --games 4 --seed 7 --game " + quoted(quickAtack) +
+                                 " --record " + store());
+    ASSERT_EQ(play.exitCode, 0);
+    // "game I winner W counts C1 C2 turns T" per game; ties are not stored.
+    std::istringstream lines(play.out);
+    std::string expected, word;
+    int decided = 0;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream in(line);
+        std::string winner;
+        int index = 0, c1 = 0, c2 = 0, turns = 0;
+        if (!(in >> word >> index >> word >> winner >> word >> c1 >> c2 >> word >> turns) || winner == "tie") continue;
+        const std::string winnerName = winner == "1" ? "PC Beginner" : "PC Professional";
+        const int winnerCount = winner == "1" ? c1 : c2;
+        const int tenths = 1000 * winnerCount / (c1 + c2);
+        std::string share = std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "");
+        expected += "Quick atack\tPC Beginner\tPC Professional\t" + std::to_string(c1) + "\t" + std::to_string(c2) +
+                    "\t2\t" + std::to_string(turns) + "\t" + winnerName + "\t" + share + "\t0\n";
+        ++decided;
+    }
+    ASSERT_GT(decided, 0);
+    EXPECT_EQ(runTool("records " + store()).out, expected);
 }
 
 TEST_F(RecordsToolTest, TheStoreComesFromTheEnvironmentWhenNotGiven) {
