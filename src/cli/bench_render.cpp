@@ -1,5 +1,6 @@
 #include "cli/bench_render.h"
 
+#include "cli/built_in_game.h"
 #include "cli/headless_game.h"
 #include "render/board_painter.h"
 #include "render/window_layout.h"
@@ -7,12 +8,6 @@
 namespace tallowen::cli {
 
 namespace {
-
-std::string bigBattle() {
-    const std::string A = "XX+X+XXXXX-X-XX", B = "X+X+XXXXXXX-X-X", C = "+X+XXXXXXXXX-X-",
-                      D = "X+X0XXXXXXX0X-X", E = "X0X+X+XXX-X-X0X";
-    return A + B + C + D + C + B + A + E + A + B + C + D + C + B + A + "1";
-}
 
 void addPixels(Checksum& sum, const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
@@ -33,7 +28,7 @@ BenchPart renderBench() {
     HeadlessGame headless(nullptr, &painter);
     GameWindow& game = headless.game();
     game.FigureDetail = 3;
-    headless.start(MoveRule::Star, bigBattle());
+    headless.start(MoveRule::Star, *builtInGame("Big battle"));
 
     BenchPart part;
     Checksum sum;
