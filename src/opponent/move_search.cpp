@@ -83,30 +83,23 @@ int MoveSearch::windowReply(int sx, int sy, int tx, int ty, bool jump) {
     for (int qx = 0; qx < in_.side; ++qx)
         for (int qy = 0; qy < in_.side; ++qy) {
             if (look_(qx, qy) != opponent_) continue;
-            reply = std::max(reply, replyFrom(look_, qx, qy));
-            if (reply == ceiling_) return reply;
+            for (int f = 0; f <= d.DirLast; ++f) {
+                const int rx = qx + d.DirX[f];
+                const int ry = qy + d.DirY[f];
+                if (look_(rx, ry) != kEmpty) continue;
+                int v = d.DirKind[f] - 1;
+                for (int g = 0; g < growCount_; ++g)
+                    if (look_(rx + d.DirX[g], ry + d.DirY[g]) == own_) v += 2;
+                if (v > reply) {
+                    reply = v;
+                    if (reply == ceiling_) return reply;
+                }
+            }
         }
     return reply;
 }
 
-template <class Cells>
-int MoveSearch::replyFrom(const Cells& cells, int x, int y) const {
-    const Directions& d = in_.dirs;
-    int best = 0;
-    for (int f = 0; f <= d.DirLast; ++f) {
-        const int rx = x + d.DirX[f];
-        const int ry = y + d.DirY[f];
-        if (cells(rx, ry) != kEmpty) continue;
-        int v = d.DirKind[f] - 1;
-        for (int g = 0; g < growCount_; ++g)
-            if (cells(rx + d.DirX[g], ry + d.DirY[g]) == own_ && d.DirKind[g] == kGrow) v += 2;
-        best = std::max(best, v);
-    }
-    return best;
-}
-
-template <class Cells>
-int MoveSearch::replyInto(const Cells& cells, int x, int y) const {
+int MoveSearch::replyInto(const Board& cells, int x, int y) const {
     const Directions& d = in_.dirs;
     // A reply lands on (x, y) from an opponent piece one direction back; a grow is worth one more
     // than a jump.
@@ -116,7 +109,7 @@ int MoveSearch::replyInto(const Cells& cells, int x, int y) const {
     if (kind == 0) return -1;
     int v = kind - 1;
     for (int g = 0; g < growCount_; ++g)
-        if (cells(x + d.DirX[g], y + d.DirY[g]) == own_ && d.DirKind[g] == kGrow) v += 2;
+        if (cells(x + d.DirX[g], y + d.DirY[g]) == own_) v += 2;
     return v;
 }
 

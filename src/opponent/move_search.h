@@ -53,11 +53,7 @@ private:
     int valueOf(int sx, int sy, int tx, int ty, int direction);
     // What a reply into the empty cell (x, y) of `cells` is worth, or -1 when no opponent piece
     // reaches it.
-    template <class Cells>
-    int replyInto(const Cells& cells, int x, int y) const;
-    // What the best reply of the opponent piece on (x, y) of `cells` is worth (0 without one).
-    template <class Cells>
-    int replyFrom(const Cells& cells, int x, int y) const;
+    int replyInto(const Board& cells, int x, int y) const;
 
     // With a last move: LookBoard holds only the four windows; every other cell reads as a hole.
     int windowReply(int sx, int sy, int tx, int ty, bool jump);
@@ -70,7 +66,7 @@ private:
     const SearchInput& in_;
     int own_;
     int opponent_;
-    int growCount_;
+    int growCount_;  // the first growCount_ directions are exactly the grow ones
     int ceiling_;  // no reply is worth more: a grow move next to a full ring of own pieces
     LookBoard look_{};
 
