@@ -47,16 +47,5 @@ TEST(Candidates, WhenNoValueReachesTheStartTheHighestValuesAreDrawn) {
     EXPECT_EQ(t->tie(2), 4);
 }
 
-TEST(Candidates, ClearingStartsANewSearch) {
-    auto t = std::make_unique<Candidates>();
-    t->add(0, 0, 0, 1, 5);
-    t->clear();
-    EXPECT_EQ(t->count, 0);
-    EXPECT_EQ(t->tieCount(), 0);
-    t->add(0, 0, 0, 1, -11);
-    EXPECT_EQ(t->choiceValue(), -11);
-    EXPECT_EQ(t->tie(1), 1);
-}
-
 }  // namespace
 }  // namespace tallowen
