@@ -2,6 +2,7 @@
 
 #include "engine/field_strings.h"
 #include "engine/game_window.h"
+#include "engine/mobility.h"
 #include "engine/number_text.h"
 
 namespace tallowen {
@@ -10,16 +11,7 @@ void GameWindow::setTurnLabel() {
     Label7.Caption = withSignBlank(static_cast<long>(TurnCount) + 1) + ". TURN";
 }
 
-bool GameWindow::moverCanMove() const {
-    const std::uint8_t own = pieceOf(CurPlayer);
-    for (int x = 0; x < Side; ++x)
-        for (int y = 0; y < Side; ++y) {
-            if (board(x, y) != own) continue;
-            for (int i = 0; i <= dirs.DirLast; ++i)
-                if (board(x + dirs.DirX[i], y + dirs.DirY[i]) == kEmpty) return true;
-        }
-    return false;
-}
+bool GameWindow::moverCanMove() const { return hasLegalMove(board, Side, dirs, CurPlayer); }
 
 void GameWindow::turnChange() {
     TimerT.setEnabled(false);

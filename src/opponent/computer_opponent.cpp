@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/mobility.h"
 #include "engine/number_text.h"
 
 namespace tallowen {

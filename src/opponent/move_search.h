@@ -77,7 +77,4 @@ private:
 // The whole scan at once (the engine tool's eval and the bench).
 void searchAll(const SearchInput& input, Candidates& table);
 
-// Whether the player has a legal move at all.
-bool hasLegalMove(const Board& board, int side, const Directions& dirs, int player);
-
 }  // namespace tallowen

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/field_strings.h"
+#include "engine/mobility.h"
 #include "opponent/move_search.h"
 
 namespace tallowen {
