@@ -5,7 +5,7 @@
 
 #include "cli/built_in_game.h"
 #include "cli/computer_game.h"
-#include "cli/headless_game.h"
+#include "engine/headless_game.h"
 #include "opponent/computer_opponent.h"
 
 namespace tallowen::cli {

@@ -1,7 +1,7 @@
 #include "cli/bench_render.h"
 
 #include "cli/built_in_game.h"
-#include "cli/headless_game.h"
+#include "engine/headless_game.h"
 #include "render/board_painter.h"
 #include "render/window_layout.h"
 

@@ -2,7 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/headless_game.h"
+#include "engine/headless_game.h"
 #include "cli/legal_moves.h"
 
 namespace tallowen::cli {

@@ -3,7 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/headless_game.h"
+#include "engine/headless_game.h"
 #include "engine/field_strings.h"
 
 namespace tallowen::cli {

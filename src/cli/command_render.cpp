@@ -5,7 +5,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/headless_game.h"
+#include "engine/headless_game.h"
 #include "render/board_painter.h"
 #include "render/figure_painter.h"
 #include "render/window_layout.h"

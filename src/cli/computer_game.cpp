@@ -1,6 +1,6 @@
 #include "cli/computer_game.h"
 
-#include "cli/headless_game.h"
+#include "engine/headless_game.h"
 #include "opponent/computer_opponent.h"
 
 namespace tallowen::cli {

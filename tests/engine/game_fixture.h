@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/game_window.h"
+#include "engine/headless_game.h"
 #include "engine/virtual_clock.h"
 
 namespace tallowen::test {
@@ -50,29 +51,13 @@ public:
 // A game window on a virtual clock, started the way the setup window starts it.
 class GameTest : public ::testing::Test {
 protected:
-    GameTest() {
-        clock.attach(game.Timer1);
-        clock.attach(game.TimCHng);
-        clock.attach(game.TimerT);
-        clock.attach(game.TimPC);
-    }
-
     // Starts a two-person game (or with computer names) and runs up to the end of the first turn change.
     void start(const std::string& gameString, bool star = true, const std::string& p1 = "Ann",
                const std::string& p2 = "Bob") {
-        game.Label4 = gameString;
-        game.Label5.Caption = p1;
-        game.Label6.Caption = p2;
-        game.Label8 = star ? "1" : "2";
-        game.setup.Option1 = star;
-        game.Timer1.setEnabled(true);
-        clock.runUntil([this] { return !game.Timer1.enabled(); });
-        finishTurnChange();
+        headless.start(star ? MoveRule::Star : MoveRule::Cross, gameString, p1, p2);
     }
 
-    void finishTurnChange() {
-        clock.runUntil([this] { return !game.TimCHng.enabled(); });
-    }
+    void finishTurnChange() { headless.finishTurnChange(); }
 
     // Two clicks and the turn change that follows.
     void move(int sx, int sy, int tx, int ty) {
@@ -84,8 +69,9 @@ protected:
 
     RecordingView view;
     RecordingRecorder recorder;
-    GameWindow game{view, recorder};
-    VirtualClock clock;
+    HeadlessGame headless{&recorder, &view};
+    GameWindow& game = headless.game();
+    VirtualClock& clock = headless.clock();
 };
 
 // Rows joined into one field string.

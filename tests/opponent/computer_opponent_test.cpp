@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/game_window.h"
+#include "engine/headless_game.h"
 #include "engine/virtual_clock.h"
 #include "opponent/bring_into_view.h"
 #include "opponent/computer_opponent.h"
@@ -33,28 +34,19 @@ std::string rows(std::initializer_list<const char*> lines) {
 class ComputerOpponentTest : public ::testing::Test {
 protected:
     ComputerOpponentTest() {
-        clock.attach(game.Timer1);
-        clock.attach(game.TimCHng);
-        clock.attach(game.TimerT);
-        clock.attach(game.TimPC);
         game.setComputerPlayer(&computer);
         game.random = RandomSource(7);
     }
 
     void start(const std::string& gameString, const std::string& p1 = "Ann", const std::string& p2 = "Bob") {
-        game.Label4 = gameString;
-        game.Label5.Caption = p1;
-        game.Label6.Caption = p2;
-        game.Label8 = "1";
-        game.Timer1.setEnabled(true);
-        clock.runUntil([this] { return !game.Timer1.enabled(); });
-        clock.runUntil([this] { return !game.TimCHng.enabled(); });
+        headless.start(MoveRule::Star, gameString, p1, p2);
     }
 
     StripView view;
     NoRecorder recorder;
-    GameWindow game{view, recorder};
-    VirtualClock clock;
+    HeadlessGame headless{&recorder, &view};
+    GameWindow& game = headless.game();
+    VirtualClock& clock = headless.clock();
     ComputerOpponent computer{game};
 };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "engine/board_view.h"
@@ -9,10 +8,10 @@
 #include "engine/game_window.h"
 #include "engine/virtual_clock.h"
 
-namespace tallowen::cli {
+namespace tallowen {
 
-// A game window with its timers on a virtual clock and nothing drawn: the engine tool's way of
-// running the real turn cycle.
+// A game window with its timers on a virtual clock, drawing nothing unless given a view: how the
+// engine tool and the tests run the real turn cycle without a window.
 class HeadlessGame {
 public:
     // Draws through `view` when one is given, otherwise nothing.
@@ -35,4 +34,4 @@ private:
     VirtualClock clock_;
 };
 
-}  // namespace tallowen::cli
+}  // namespace tallowen

@@ -1,6 +1,6 @@
-#include "cli/headless_game.h"
+#include "engine/headless_game.h"
 
-namespace tallowen::cli {
+namespace tallowen {
 
 HeadlessGame::HeadlessGame(GameRecorder* recorder, BoardView* view)
     : game_(view ? *view : view_, recorder ? *recorder : noRecorder_) {
@@ -28,4 +28,4 @@ void HeadlessGame::finishTurnChange() {
     clock_.runUntil([this] { return !game_.TimCHng.enabled(); });
 }
 
-}  // namespace tallowen::cli
+}  // namespace tallowen
