@@ -19,12 +19,8 @@ void addPixels(Checksum& sum, const QImage& image) {
 }  // namespace
 
 BenchPart renderBench() {
-    LayoutInput screen;
-    screen.innerHeight = kDesignInnerHeight;
-    screen.screenWidth = kDesignScreenHeight * 16 / 9;
-    screen.screenHeight = kDesignScreenHeight;
     RandomSource random(1);
-    BoardPainter painter(Rozmery(screen), random);
+    BoardPainter painter(Rozmery(onDesignScreen(kDesignInnerHeight)), random);
     HeadlessGame headless(nullptr, &painter);
     GameWindow& game = headless.game();
     game.FigureDetail = 3;

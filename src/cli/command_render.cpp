@@ -78,13 +78,9 @@ int runRender(int argc, char** argv) {
     if (args.positional.size() > 2) throw UsageError{"unexpected argument '" + args.positional[2] + "'"};
     const std::string out = args.positional[1];
 
-    LayoutInput screen;
-    screen.innerHeight = height;
-    screen.screenWidth = kDesignScreenHeight * 16 / 9;
-    screen.screenHeight = kDesignScreenHeight;
     // The pictures are reproducible: the small squares and circles take the same places each run.
     RandomSource random(1);
-    BoardPainter painter(Rozmery(screen), random);
+    BoardPainter painter(Rozmery(onDesignScreen(height)), random);
     HeadlessGame headless(nullptr, &painter);
     GameWindow& game = headless.game();
     game.FigureDetail = figureDetailOfLevel(detail);

@@ -45,6 +45,15 @@ struct WindowLayout {
 inline constexpr double kDesignScreenHeight = 1080;
 inline constexpr double kDesignInnerHeight = kDesignScreenHeight * 13 / 15;
 
+// A window of this inner height on a 16:9 screen 1080 pixels high.
+inline LayoutInput onDesignScreen(double innerHeight) {
+    LayoutInput in;
+    in.innerHeight = innerHeight;
+    in.screenWidth = kDesignScreenHeight * 16 / 9;
+    in.screenHeight = kDesignScreenHeight;
+    return in;
+}
+
 // Lays the window out from its inner height: the board area takes all the height the fixed parts
 // leave, at 4:3, and the width follows. Ends by centring the window (Vycentrovat).
 WindowLayout Rozmery(const LayoutInput& in);

@@ -10,18 +10,10 @@
 
 namespace tallowen::test {
 
-inline LayoutInput screenFor(double innerHeight) {
-    LayoutInput in;
-    in.innerHeight = innerHeight;
-    in.screenWidth = 1920;
-    in.screenHeight = 1080;
-    return in;
-}
-
 // A game window drawing into a BoardPainter, started on a virtual clock the way the setup window
 // starts it (Star rule), up to the end of the first turn change.
 struct PaintedGame {
-    explicit PaintedGame(double innerHeight = 500) : painter(Rozmery(screenFor(innerHeight)), random) {}
+    explicit PaintedGame(double innerHeight = 500) : painter(Rozmery(onDesignScreen(innerHeight)), random) {}
 
     void start(const std::string& gameString, const std::string& player1 = "Eva",
                const std::string& player2 = "Adam") {
