@@ -6,6 +6,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "engine/headless_game.h"
+#include "engine/player_names.h"
 #include "render/board_painter.h"
 #include "render/figure_painter.h"
 #include "render/window_layout.h"
@@ -13,8 +14,6 @@
 namespace tallowen::cli {
 
 namespace {
-
-constexpr const char* kComputerNames[] = {"Player 1", "PC Beginner", "PC Professional", "PC Genius"};
 
 std::vector<std::string> splitCommas(const std::string& text) {
     std::vector<std::string> parts;
@@ -85,8 +84,8 @@ int runRender(int argc, char** argv) {
     GameWindow& game = headless.game();
     game.FigureDetail = figureDetailOfLevel(detail);
     applyLooks(args, game);
-    headless.start(rule, gameString, kComputerNames[levels[0]],
-                   levels[1] == 0 ? "Player 2" : kComputerNames[levels[1]]);
+    headless.start(rule, gameString, levels[0] == 0 ? "Player 1" : computerName(levels[0]),
+                   levels[1] == 0 ? "Player 2" : computerName(levels[1]));
 
     if (!painter.PL().image().save(QString::fromStdString(out), "PNG")) {
         std::cerr << "tallowen-engine render: cannot write '" << out << "'\n";

@@ -1,6 +1,7 @@
 #include "cli/computer_game.h"
 
 #include "engine/headless_game.h"
+#include "engine/player_names.h"
 #include "opponent/computer_opponent.h"
 
 namespace tallowen::cli {
@@ -22,14 +23,6 @@ private:
 };
 
 }  // namespace
-
-std::string computerName(int level) {
-    switch (level) {
-        case 1: return "PC Beginner";
-        case 2: return "PC Professional";
-        default: return "PC Genius";
-    }
-}
 
 std::optional<FinishedGame> playComputerGame(const ComputerGame& setup, GameRecorder* recorder) {
     KeepingRecorder keeper(recorder);

@@ -19,9 +19,6 @@ struct ComputerGame {
     std::uint64_t seed = 1;
 };
 
-// The player name that gives a side the computer level 1 ... 3.
-std::string computerName(int level);
-
 // Plays the game through the real turn cycle and timers on a virtual clock and returns its
 // record; the record also goes to `recorder` when one is given. Nothing when the game has not
 // ended after kMaxComputerGameMoves moves.

@@ -1,6 +1,7 @@
 #include "engine/field_strings.h"
 #include "engine/game_window.h"
 #include "engine/number_text.h"
+#include "engine/player_names.h"
 
 namespace tallowen {
 
@@ -8,13 +9,6 @@ namespace {
 
 // Seconds per position of the setup window's time list; position 0 has no limit.
 constexpr int kTimeLimits[] = {kClockNoLimit, 5400, 3600, 1800, 600};
-
-int levelOfName(const std::string& name) {
-    if (name == "PC Beginner") return 1;
-    if (name == "PC Professional") return 2;
-    if (name == "PC Genius") return 3;
-    return 0;
-}
 
 }  // namespace
 
@@ -55,7 +49,7 @@ void GameWindow::gameStart() {
     Side = parsed.side;
     CurPlayer = 3 - parsed.firstMover;
     OppPlayer = 3 - CurPlayer;
-    PcLevel = {0, levelOfName(Label5.Caption), levelOfName(Label6.Caption)};
+    PcLevel = {0, computerLevelOfName(Label5.Caption), computerLevelOfName(Label6.Caption)};
 
     view_.setProgressScale((Side - 1) * Side);
     Prekr();

@@ -1,5 +1,7 @@
 #include "engine/headless_game.h"
 
+#include "engine/player_names.h"
+
 namespace tallowen {
 
 HeadlessGame::HeadlessGame(GameRecorder* recorder, BoardView* view)
@@ -17,7 +19,7 @@ void HeadlessGame::start(MoveRule rule, const std::string& gameString, const std
     game_.Label6.Caption = player2;
     game_.Label8 = rule == MoveRule::Star ? "1" : "2";
     game_.setup.Option1 = rule == MoveRule::Star;
-    game_.setup.Option19 = {player1.rfind("PC ", 0) != 0, player2.rfind("PC ", 0) != 0};
+    game_.setup.Option19 = {computerLevelOfName(player1) == 0, computerLevelOfName(player2) == 0};
     game_.Visible = true;
     game_.Timer1.setEnabled(true);
     clock_.runUntil([this] { return !game_.Timer1.enabled(); });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/player_names.h"
 #include "records/decimal_text.h"
 
 namespace tallowen {
@@ -14,13 +15,6 @@ std::string countText(long count) {
     std::string text = std::to_string(count) + GameCountText(count);
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
-}
-
-int levelOfName(const std::string& name) {
-    if (name == "PC Beginner") return 1;
-    if (name == "PC Professional") return 2;
-    if (name == "PC Genius") return 3;
-    return 0;
 }
 
 std::string timeItem(long position) {
@@ -90,7 +84,7 @@ std::optional<PlayerResults> ComboB_Click(const Statistics& statistics, const st
                      std::string("Success") + kTab + kTab + decimalText(hundredths, 2) + "%"};
     const auto index = static_cast<std::size_t>(position - names.begin());
     if (index < LST[13].size()) results.figure = decodeFigureText(LST[13][index]);
-    results.level = levelOfName(player);
+    results.level = computerLevelOfName(player);
     return results;
 }
 
