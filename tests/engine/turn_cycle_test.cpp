@@ -159,6 +159,16 @@ TEST_F(TurnCycle, ComputerSidesAreAskedForTheirMoveAtTheirLevel) {
     EXPECT_EQ(computer.calls[0], std::make_pair(1, 3));
 }
 
+TEST_F(TurnCycle, OnlyTheExactComputerNamesAreComputers) {
+    game.setup.Combo1 = {2, 2};
+    start(kCorners + "1", true, "PC Professional", "PC genius");
+    EXPECT_EQ(game.PcLevel[1], 2);
+    EXPECT_EQ(game.PcLevel[2], 0);
+    // The person's clock shows; the computer's does not.
+    EXPECT_EQ(game.Label3[1].Caption, "");
+    EXPECT_EQ(game.Label3[2].Caption, "1:00:00");
+}
+
 TEST(ClockText, FormatsHoursMinutesSeconds) {
     EXPECT_EQ(CoCas(5400), "1:30:00");
     EXPECT_EQ(CoCas(600), "0:10:00");
