@@ -73,28 +73,5 @@ TEST(Snapshot, RunsColumnByColumnAndRestoresOnlyChangedCells) {
     EXPECT_EQ(board(1, 1), 10);
 }
 
-TEST(Directions, TablesFollowTheirOrderAndGrowComesFirst) {
-    const Directions star = directionsFor(MoveRule::Star);
-    EXPECT_EQ(star.DirLast, 23);
-    EXPECT_EQ(star.growCount(), 8);
-    EXPECT_EQ(star.DirX[0], -1);
-    EXPECT_EQ(star.DirY[0], -1);
-    EXPECT_EQ(star.DirX[8], -2);
-    EXPECT_EQ(star.DirY[8], -2);
-    EXPECT_EQ(star.DirX[23], -2);
-    EXPECT_EQ(star.DirY[23], -1);
-    const Directions cross = directionsFor(MoveRule::Cross);
-    EXPECT_EQ(cross.DirLast, 11);
-    EXPECT_EQ(cross.growCount(), 4);
-    for (const Directions* d : {&star, &cross})
-        for (int i = 0; i <= d->DirLast; ++i) {
-            const bool adjacentOrthogonal = std::abs(d->DirX[i]) + std::abs(d->DirY[i]) == 1;
-            const bool adjacentDiagonal = std::abs(d->DirX[i]) == 1 && std::abs(d->DirY[i]) == 1;
-            const bool grows = d == &star ? adjacentOrthogonal || adjacentDiagonal : adjacentOrthogonal;
-            EXPECT_EQ(d->DirKind[i], grows ? kGrow : kJump) << i;
-            EXPECT_EQ(i < d->growCount(), grows) << i;
-        }
-}
-
 }  // namespace
 }  // namespace tallowen

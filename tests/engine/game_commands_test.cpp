@@ -19,7 +19,9 @@ TEST_F(GameCommands, UndoTwoReturnsToTheStartWithTheSameMover) {
     move(4, 4, 3, 3);
     EXPECT_FALSE(game.Picture13[7].Visible);
 
+    game.TimPC.setEnabled(true);  // a computer move waiting to be played is dropped
     game.TZ_Click(2);
+    EXPECT_FALSE(game.TimPC.enabled());
     finishTurnChange();
     EXPECT_EQ(fieldString(game.board, 5), startField);
     EXPECT_EQ(game.CurPlayer, 1);
@@ -60,40 +62,15 @@ TEST_F(GameCommands, UndoWithTooFewMovesDoesNothing) {
     EXPECT_NE(game.board, before);
 }
 
-TEST_F(GameCommands, UndoDropsAComputerMoveWaitingToBePlayed) {
-    start(kCorners + "1");
-    move(0, 0, 1, 1);
-    move(4, 4, 3, 3);
-    game.TimPC.setEnabled(true);
-    const auto epoch = game.positionEpoch();
-    game.TZ_Click(2);
-    EXPECT_FALSE(game.TimPC.enabled());
-    EXPECT_NE(game.positionEpoch(), epoch);
-}
-
 TEST_F(GameCommands, RestartKeepsTheGameStringAndStartsAfresh) {
+    // Player 1's move takes player 2's only piece, and the fill then ends the game.
     const std::string gameString = test::rows({"+XX", "XXX", "XX-"}) + "1";
     start(gameString);
-    // Play to the end: the field is small.
-    for (int turn = 0; turn < 200 && !game.GameOver; ++turn) {
-        bool moved = false;
-        for (int x = 0; x < 3 && !moved; ++x)
-            for (int y = 0; y < 3 && !moved; ++y) {
-                if (game.board(x, y) != pieceOf(game.CurPlayer)) continue;
-                for (int i = 0; i <= game.dirs.DirLast && !moved; ++i) {
-                    const int tx = x + game.dirs.DirX[i], ty = y + game.dirs.DirY[i];
-                    if (game.board(tx, ty) != kEmpty) continue;
-                    move(x, y, tx, ty);
-                    moved = true;
-                }
-            }
-        ASSERT_TRUE(moved || game.GameOver);
-    }
+    move(0, 0, 1, 1);
     ASSERT_TRUE(game.GameOver);
     EXPECT_TRUE(game.Picture3.Visible);
     EXPECT_FALSE(game.PL.Enabled);
 
-    game.PLKlik(-1, -1);
     game.NG_Click();
     EXPECT_EQ(game.Label4, gameString);
     EXPECT_FALSE(game.Picture3.Visible);
