@@ -8,8 +8,7 @@
 namespace tallowen::cli {
 namespace {
 
-class Keeper : public GameRecorder {
-public:
+struct Keeper : GameRecorder {
     void recordGame(const FinishedGame& game) override { games.push_back(game); }
     std::vector<FinishedGame> games;
 };
@@ -26,16 +25,8 @@ TEST(ComputerGame, PlaysToAFullBoardAndHandsTheRecordOn) {
     EXPECT_EQ(record->player2, "PC Beginner");
     EXPECT_EQ(record->movement, 2);
 
-    const auto again = playComputerGame(setup);
-    ASSERT_TRUE(again);
-    EXPECT_EQ(again->count1, record->count1);
-    EXPECT_EQ(again->turns, record->turns);
-}
-
-TEST(ComputerGame, TheGamesOfASeriesHaveTheirOwnSeeds) {
     EXPECT_NE(seriesGameSeed(5, 1), seriesGameSeed(5, 2));
     EXPECT_NE(seriesGameSeed(5, 1), seriesGameSeed(6, 1));
-    EXPECT_EQ(seriesGameSeed(5, 3), seriesGameSeed(5, 3));
 }
 
 }  // namespace
