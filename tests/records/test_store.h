@@ -1,0 +1,50 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "engine/game_recorder.h"
+
+namespace tallowen::testing {
+
+// A fresh directory under the system's temporary folder, removed with everything in it.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tallowen-test-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A game on "Original" with Cross movement, won by the side with more figures (a tie when equal).
+inline FinishedGame decidedGame(const std::string& player1, const std::string& player2, int count1, int count2) {
+    return {"Original", 60, player1, player2, 2, 42, count1, count2, "AEE1", "EBA5",
+            count1 > count2 ? 1 : count2 > count1 ? 2 : 0};
+}
+
+// Makes the store file refuse to store the values for which `condition` holds (in terms of NEW.name
+// and NEW.value), as a full disk or a lost lock would.
+inline void refuseWrites(const std::filesystem::path& file, const std::string& condition) {
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    const std::string sql = "CREATE TRIGGER refuse BEFORE INSERT ON setting_values WHEN " + condition +
+                            " BEGIN SELECT RAISE(ABORT, 'refused'); END;";
+    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+}  // namespace tallowen::testing
