@@ -115,6 +115,7 @@ TEST_F(ComputerOpponentTest, AGameChangeWhileEventsRunDropsTheSearch) {
         if (++calls == 5) game.NG_Click();
     });
     EXPECT_FALSE(computer.PcIQ(1, 2));
+    EXPECT_FALSE(game.TimPC.enabled());
     EXPECT_FALSE(game.Picture9.Visible);
     EXPECT_EQ(game.Caption, "Tallowen");
     game.setPendingEvents(nullptr);
