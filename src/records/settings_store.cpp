@@ -49,6 +49,12 @@ int checkIntegrity(sqlite3* db) {
     return code == SQLITE_DONE ? SQLITE_OK : code;
 }
 
+// A file without any table is new (or was just created); anything else must already be ours.
+bool holdsNoTables(sqlite3* db) {
+    SqliteStatement count(db, "SELECT count(*) FROM sqlite_schema");
+    return count.step() == SQLITE_ROW && count.integer(0) == 0;
+}
+
 // The tables hold what this program expects; a file of another program does not pass.
 bool schemaFits(sqlite3* db) {
     return SqliteStatement(db, "SELECT path, name, type, value FROM setting_values LIMIT 0").prepareCode() ==
@@ -109,8 +115,12 @@ int SettingsStore::openFile(const std::filesystem::path& file) {
     sqlite3_busy_timeout(raw, kBusyTimeoutMs);
     code = checkIntegrity(raw);
     if (code != SQLITE_OK) return code;
-    code = exec(raw, kSchema);
-    if (code != SQLITE_OK) return code;
+    // Tables are added only to a file that has none, so another program's database is never changed
+    // before it is set aside.
+    if (holdsNoTables(raw)) {
+        code = exec(raw, kSchema);
+        if (code != SQLITE_OK) return code;
+    }
     if (!schemaFits(raw)) return SQLITE_NOTADB;
     useDatabase(std::move(db), true);
     return SQLITE_OK;
