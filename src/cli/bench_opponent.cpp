@@ -75,7 +75,7 @@ BenchLine timeDecision(const Decision& d, Checksum& sum) {
 // Games per second of a series of computer games on "Original" under Star; every record goes
 // into the checksum.
 BenchLine timeGames(const char* name, int level1, int level2, int games, Checksum& sum) {
-    ComputerGame setup{MoveRule::Star, *builtInGame("Original"), level1, level2, 0};
+    ComputerGame setup{MoveRule::Star, *builtInGame("Original"), level1, level2, 0, "Original"};
     const auto start = std::chrono::steady_clock::now();
     for (int i = 1; i <= games; ++i) {
         setup.seed = seriesGameSeed(kSeed, i);

@@ -56,12 +56,13 @@ int runSelfplay(int argc, char** argv) {
     if (auto error = gameStringError(setup.gameString)) throw UsageError{"bad game string: " + *error};
     if (!holdsAPiece(setup.gameString)) throw UsageError{"the field holds no piece, so no game can end"};
     if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional[0] + "'"};
-    const auto recorder = selfplayRecorder(args, setup.gameString);
+    const SelfplayRecording recording = selfplayRecording(args, setup.gameString);
+    setup.fieldName = recording.fieldName;
 
     int wins1 = 0, wins2 = 0, tied = 0;
     for (int i = 1; i <= games; ++i) {
         setup.seed = seriesGameSeed(seed, i);
-        const auto record = playComputerGame(setup, recorder.get());
+        const auto record = playComputerGame(setup, recording.recorder.get());
         if (!record) {
             std::cerr << "tallowen-engine selfplay: game " << i << " did not end within " << kMaxComputerGameMoves
                       << " moves\n";

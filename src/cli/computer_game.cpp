@@ -31,6 +31,7 @@ std::optional<FinishedGame> playComputerGame(const ComputerGame& setup, GameReco
     game.random = RandomSource(setup.seed);
     ComputerOpponent computer(game);
     game.setComputerPlayer(&computer);
+    game.Label2.Caption = "Tallowen - " + setup.fieldName;  // the title the setup window gives the game
     headless.start(setup.rule, setup.gameString, computerName(setup.level1), computerName(setup.level2));
     // Every move passes one turn change, which adds a half to TurnCount.
     headless.clock().runUntil([&] { return game.GameOver || game.TurnCount > kMaxComputerGameMoves / 2.0; });

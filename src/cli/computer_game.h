@@ -9,14 +9,15 @@
 
 namespace tallowen::cli {
 
-// One computer-against-computer game: the rule, the game string, each side's level (1 ... 3) and
-// the seed of the game's random source.
+// One computer-against-computer game: the rule, the game string, each side's level (1 ... 3),
+// the seed of the game's random source and the field's name.
 struct ComputerGame {
     MoveRule rule = MoveRule::Star;
     std::string gameString;
     int level1 = 2;
     int level2 = 2;
     std::uint64_t seed = 1;
+    std::string fieldName;
 };
 
 // Plays the game through the real turn cycle and timers on a virtual clock and returns its

@@ -10,20 +10,18 @@ namespace {
 
 class StoreRecorder : public GameRecorder {
 public:
-    StoreRecorder(std::unique_ptr<SettingsStore> store, std::string fieldName)
-        : store_(std::move(store)), records_(*store_), fieldName_(std::move(fieldName)) {}
+    explicit StoreRecorder(std::unique_ptr<SettingsStore> store) : store_(std::move(store)), records_(*store_) {}
 
     void recordGame(const FinishedGame& game) override {
-        FinishedGame named = game;
-        named.fieldName = fieldName_;
-        records_.recordGame(named);
+        records_.recordGame(game);
         printStoreMessages(*store_);
     }
+
+    SettingsStore& store() { return *store_; }
 
 private:
     std::unique_ptr<SettingsStore> store_;
     GameRecords records_;
-    std::string fieldName_;
 };
 
 // The name the library gives the game's field; empty for a field it does not hold.
@@ -38,11 +36,11 @@ std::string libraryName(SettingsStore& store, const std::string& gameString) {
 
 }  // namespace
 
-std::unique_ptr<GameRecorder> selfplayRecorder(const Arguments& args, const std::string& gameString) {
-    if (!args.flag("record")) return nullptr;
-    auto store = openStore(args);
-    std::string name = libraryName(*store, gameString);
-    return std::make_unique<StoreRecorder>(std::move(store), std::move(name));
+SelfplayRecording selfplayRecording(const Arguments& args, const std::string& gameString) {
+    if (!args.flag("record")) return {};
+    auto recorder = std::make_unique<StoreRecorder>(openStore(args));
+    std::string name = libraryName(recorder->store(), gameString);
+    return {std::move(recorder), std::move(name)};
 }
 
 }  // namespace tallowen::cli

@@ -8,9 +8,13 @@
 
 namespace tallowen::cli {
 
+struct SelfplayRecording {
+    std::unique_ptr<GameRecorder> recorder;
+    std::string fieldName;  // as the field library names the game's field; empty when it has none
+};
+
 // Where selfplay keeps its finished games with --record: the settings store of --store PATH or
-// TALLOWEN_STORE, as the game keeps them, the field named as the field library names it. Nothing
-// without --record.
-std::unique_ptr<GameRecorder> selfplayRecorder(const Arguments& args, const std::string& gameString);
+// TALLOWEN_STORE, as the game keeps them. Nothing without --record.
+SelfplayRecording selfplayRecording(const Arguments& args, const std::string& gameString);
 
 }  // namespace tallowen::cli

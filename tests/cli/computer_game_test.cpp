@@ -15,7 +15,7 @@ struct Keeper : GameRecorder {
 
 TEST(ComputerGame, PlaysToAFullBoardAndHandsTheRecordOn) {
     Keeper keeper;
-    const ComputerGame setup{MoveRule::Cross, builtInFields()[0].field + "1", 3, 1, seriesGameSeed(5, 1)};
+    const ComputerGame setup{MoveRule::Cross, builtInFields()[0].field + "1", 3, 1, seriesGameSeed(5, 1), builtInFields()[0].name};
     const auto record = playComputerGame(setup, &keeper);
     ASSERT_TRUE(record);
     ASSERT_EQ(keeper.games.size(), 1u);
@@ -24,6 +24,7 @@ TEST(ComputerGame, PlaysToAFullBoardAndHandsTheRecordOn) {
     EXPECT_EQ(record->player1, "PC Genius");
     EXPECT_EQ(record->player2, "PC Beginner");
     EXPECT_EQ(record->movement, 2);
+    EXPECT_EQ(record->fieldName, "Original");
 
     EXPECT_NE(seriesGameSeed(5, 1), seriesGameSeed(5, 2));
     EXPECT_NE(seriesGameSeed(5, 1), seriesGameSeed(6, 1));
