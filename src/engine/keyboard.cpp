@@ -1,7 +1,8 @@
 #include "engine/keyboard.h"
 
-#include <cmath>
 #include <initializer_list>
+
+#include "engine/rounding.h"
 
 namespace tallowen {
 
@@ -12,9 +13,6 @@ bool isOneOf(int key, std::initializer_list<int> keys) {
         if (k == key) return true;
     return false;
 }
-
-// Halves round to even, as every conversion of a fraction to a whole number here does.
-int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/rounding.h"
+
 namespace tallowen {
 
 namespace {
@@ -12,9 +14,9 @@ namespace {
 // nearest cell, and cells beyond the board's table are left as holes.
 void copyWindow(const Board& board, double cx, double cy, LookBoard& look) {
     for (int i = -3; i <= 3; ++i) {
-        const int x = static_cast<int>(std::nearbyint(cx + i));
+        const int x = roundHalfEven(cx + i);
         for (int j = -3; j <= 3; ++j) {
-            const int y = static_cast<int>(std::nearbyint(cy + j));
+            const int y = roundHalfEven(cy + j);
             if (Board::contains(x, y)) look(x, y) = board(x, y);
         }
     }

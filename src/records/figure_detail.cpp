@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/rounding.h"
 #include "records/decimal_text.h"
 #include "records/setting_paths.h"
 
@@ -16,7 +17,7 @@ FigureDetailRead readFigureDetail(SettingsStore& store) {
         store.WriteSetting(kProgramKey, kFigureDetailValue, std::string("5"), kTextType);
         level = 6;
     }
-    read.FigureDetail = static_cast<int>(std::nearbyint((level - 1) / 3.0));
+    read.FigureDetail = roundHalfEven((level - 1) / 3.0);
     return read;
 }
 
