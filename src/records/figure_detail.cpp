@@ -1,7 +1,5 @@
 #include "records/figure_detail.h"
 
-#include <cmath>
-
 #include "engine/rounding.h"
 #include "records/decimal_text.h"
 #include "records/setting_paths.h"
