@@ -1,0 +1,32 @@
+#include "ui/qt_timer_driver.h"
+
+namespace tallowen {
+
+void QtTimerDriver::attach(Timer& timer) {
+    auto& slot = timers_[&timer];
+    if (!slot) {
+        slot = std::make_unique<QTimer>();
+        QObject::connect(slot.get(), &QTimer::timeout, [&timer] { timer.fire(); });
+    }
+    timer.setDriver(this);
+    if (timer.enabled()) armed(timer);
+}
+
+void QtTimerDriver::armed(Timer& timer) {
+    const auto it = timers_.find(&timer);
+    if (it == timers_.end()) return;
+    it->second->start(timer.interval());
+}
+
+void QtTimerDriver::disarmed(Timer& timer) {
+    const auto it = timers_.find(&timer);
+    if (it == timers_.end()) return;
+    it->second->stop();
+}
+
+const QTimer* QtTimerDriver::qtTimer(const Timer& timer) const {
+    const auto it = timers_.find(&timer);
+    return it == timers_.end() ? nullptr : it->second.get();
+}
+
+}  // namespace tallowen
