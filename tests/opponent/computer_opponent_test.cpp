@@ -77,6 +77,17 @@ TEST_F(ComputerOpponentTest, TheSourceIsClickedAfter100MsAndTheTarget750MsLater)
     EXPECT_EQ(game.TimPC.interval(), 100);
 }
 
+TEST_F(ComputerOpponentTest, AFullRedrawBetweenTheTwoClicksDoesNotLoseTheMove) {
+    start(kTwoEqualMoves, "PC Professional");
+    const int tx = static_cast<int>(computer.PcTarget[0]);
+    clock.advance(100);
+    ASSERT_EQ(game.Selection, 1);
+    game.Prekr();  // the window was resized
+    clock.advance(750);
+    EXPECT_EQ(game.board(tx, 2), pieceOf(1));
+    EXPECT_TRUE(game.TimCHng.enabled());
+}
+
 TEST_F(ComputerOpponentTest, TheThinkingDisplayFollowsTheScan) {
     start("+" + std::string(47, 'X') + "-1");  // 7 x 7: the percentage grows by 100 / 48 a cell
     std::vector<std::string> labels, titles;
@@ -120,6 +131,18 @@ TEST_F(ComputerOpponentTest, AGameChangeWhileEventsRunDropsTheSearch) {
     EXPECT_EQ(game.Caption, "Tallowen");
     game.setPendingEvents(nullptr);
     clock.advance(5000);  // the restarted game waits for its first click
+    EXPECT_EQ(game.board, before);
+}
+
+TEST_F(ComputerOpponentTest, ClosingTheWindowWhileTheComputerThinksStopsEveryTimer) {
+    start(kTwoEqualMoves);
+    const Board before = game.board;
+    game.setPendingEvents([&] { game.closeWindow(); });
+    EXPECT_FALSE(computer.PcIQ(1, 2));
+    game.setPendingEvents(nullptr);
+    for (const Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC})
+        EXPECT_FALSE(timer->enabled()) << timer->name();
+    clock.advance(5000);
     EXPECT_EQ(game.board, before);
 }
 
