@@ -54,7 +54,10 @@ void GameWindow::gameStart() {
     PcLevel = {0, computerLevelOfName(Label5.Caption), computerLevelOfName(Label6.Caption)};
 
     view_.setProgressScale((Side - 1) * Side);
+    const std::uint64_t epoch = epoch_;
     Prekr();
+    // A restart or new game while the redraw let events run has taken the start over.
+    if (epoch_ != epoch) return;
     view_.clearProgress();
     dirs = directionsFor(Label8 == "1" ? MoveRule::Star : MoveRule::Cross);
     Image10.Enabled = true;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/game_window.h"
@@ -132,6 +133,27 @@ TEST_F(ComputerOpponentTest, AGameChangeWhileEventsRunDropsTheSearch) {
     game.setPendingEvents(nullptr);
     clock.advance(5000);  // the restarted game waits for its first click
     EXPECT_EQ(game.board, before);
+}
+
+TEST_F(ComputerOpponentTest, AnUndoWhileTheComputerThinksGetsItsTurnChange) {
+    start("+XXXX" "XXXXX" "XXXXX" "XXXXX" "XXXX-" "1", "PC Professional");
+    clock.advance(1100);  // the computer's first move and the turn change
+    ASSERT_EQ(game.CurPlayer, 2);
+    game.PLKlik(4, 4);
+    game.PLKlik(3, 3);
+    bool undone = false;
+    game.setPendingEvents([&] {
+        if (!std::exchange(undone, true)) game.TZ_Click(2);
+    });
+    headless.finishTurnChange();  // the computer starts thinking about its second move
+    game.setPendingEvents(nullptr);
+    ASSERT_TRUE(undone);
+    clock.advance(1100);
+    // Back at the start, the computer has made its first move again and the person is to move.
+    EXPECT_DOUBLE_EQ(game.TurnCount, 1.0);
+    EXPECT_EQ(game.CurPlayer, 2);
+    EXPECT_EQ(game.board(3, 3), kEmpty);
+    EXPECT_EQ(game.board(4, 4), pieceOf(2));
 }
 
 TEST_F(ComputerOpponentTest, ClosingTheWindowWhileTheComputerThinksStopsEveryTimer) {
