@@ -31,6 +31,16 @@ BenchPart renderBench() {
     part.lines.push_back({"prekr-bigbattle-finest", medianMilliseconds(31, [&] { game.Prekr(); }), "ms"});
     addPixels(sum, painter.PL().image());
 
+    // The same window on a 4K screen: 2160 device pixels high, drawn at twice the density.
+    BoardPainter fine(Rozmery(onDesignScreen(kDesignInnerHeight)), random);
+    fine.setLayout(fine.layout(), 2);
+    HeadlessGame fineGame(nullptr, &fine);
+    fineGame.game().FigureDetail = 3;
+    fineGame.start(MoveRule::Star, *builtInGame("Big battle"));
+    part.lines.push_back(
+        {"prekr-bigbattle-finest-2160", medianMilliseconds(11, [&] { fineGame.game().Prekr(); }), "ms"});
+    addPixels(sum, fine.PL().image());
+
     // Player 2's oval at (10, 0) is the heaviest figure on the field.
     part.lines.push_back({"drwp-cell", medianMilliseconds(201, [&] { game.DRWP(10, 0); }), "ms"});
 

@@ -1,3 +1,5 @@
+#include <initializer_list>
+
 #include "engine/field_strings.h"
 #include "engine/game_window.h"
 
@@ -31,6 +33,12 @@ void GameWindow::UNG_Click() {
     view_.clearBoard();
     board.clear();
     if (onNewGame_) onNewGame_();
+}
+
+void GameWindow::closeWindow() {
+    for (Timer* timer : {&Timer1, &TimCHng, &TimerT}) timer->setEnabled(false);
+    dropPendingComputerMove();
+    ++epoch_;
 }
 
 void GameWindow::TZ_Click(int index) {

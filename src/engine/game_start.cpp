@@ -37,6 +37,8 @@ void GameWindow::gameStart() {
     PLS.Visible = PL1S.Visible = PL2S.Visible = false;
     TurnCount = 0;
     GameOver = false;
+    // The undo menu items were disabled when the last game ended; a new game can be undone again.
+    setup.TZEnabled = true;
     ++epoch_;
     dropPendingComputerMove();
 
@@ -52,7 +54,10 @@ void GameWindow::gameStart() {
     PcLevel = {0, computerLevelOfName(Label5.Caption), computerLevelOfName(Label6.Caption)};
 
     view_.setProgressScale((Side - 1) * Side);
+    const std::uint64_t epoch = epoch_;
     Prekr();
+    // A restart or new game while the redraw let events run has taken the start over.
+    if (epoch_ != epoch) return;
     view_.clearProgress();
     dirs = directionsFor(Label8 == "1" ? MoveRule::Star : MoveRule::Cross);
     Image10.Enabled = true;

@@ -69,6 +69,9 @@ public:
     std::uint64_t positionEpoch() const { return epoch_; }
     // Stops a computer move that TimPC was going to play.
     void dropPendingComputerMove();
+    // The program is ending: every timer stops, and a computer search under way finds its
+    // position gone.
+    void closeWindow();
 
     BoardView& view() { return view_; }
 

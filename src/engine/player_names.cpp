@@ -1,5 +1,7 @@
 #include "engine/player_names.h"
 
+#include <cctype>
+
 namespace tallowen {
 
 int computerLevelOfName(const std::string& name) {
@@ -15,6 +17,15 @@ std::string computerName(int level) {
         case 2: return "PC Professional";
         default: return "PC Genius";
     }
+}
+
+std::string startName(const std::string& typed, int player) {
+    std::string name = typed == "tie!" ? "I'm Tie" : typed;
+    std::string head = name.substr(0, 3);
+    for (char& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (head == "pc ") name = ":-) " + name.substr(3);
+    if (name.empty()) name = player == 1 ? "Hráč 1" : "Hráč 2";
+    return name;
 }
 
 }  // namespace tallowen

@@ -40,6 +40,7 @@ void GameWindow::turnChange() {
     Line1[2].BorderColor = kWhite;
     view_.showMover(*this);
 
+    const std::uint64_t epoch = epoch_;
     if (!moverCanMove()) {
         fillForOpponent();
     } else {
@@ -56,6 +57,9 @@ void GameWindow::turnChange() {
         }
     }
 
+    // An undo, restart or new game while the computer's search let events run has taken the game
+    // over with timers of its own: this turn change must not stop them.
+    if (epoch_ != epoch) return;
     TimerT.setEnabled(true);
     TimCHng.setEnabled(false);
 }

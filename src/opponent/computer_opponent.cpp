@@ -94,8 +94,13 @@ void ComputerOpponent::TimPC() {
         if (bringIntoView_) bringIntoView_(column, row);
         game_.TimPC.setInterval(kTargetClickDelayMs);
         game_.PLKlik(column, row);
+        clickedSource_ = {column, row};
         PcSource[0] = kSourceClicked;
     } else {
+        // A full redraw between the two clicks (the window was resized) drops the selection; the
+        // source is clicked again so that the move is not lost and the game does not stall.
+        const auto [column, row] = clickedSource_;
+        if (game_.Selection != 1 || game_.SelX != column || game_.SelY != row) game_.PLKlik(column, row);
         game_.PLKlik(static_cast<int>(PcTarget[0]), static_cast<int>(PcTarget[1]));
         game_.TimPC.setInterval(kSourceClickDelayMs);
         game_.TimPC.setEnabled(false);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "engine/computer_player.h"
 #include "engine/game_window.h"
@@ -48,6 +49,7 @@ private:
     std::unique_ptr<Candidates> table_;
     std::uint64_t searches_ = 0;
     std::function<void(int, int)> bringIntoView_;
+    std::pair<int, int> clickedSource_;
 };
 
 // The last move as the window's last-move markers hold it, or none while they are off the board.

@@ -30,10 +30,15 @@ BoardPainter::BoardPainter(const WindowLayout& layout, RandomSource& random)
     setLayout(layout);
 }
 
-void BoardPainter::setLayout(const WindowLayout& layout) {
+void BoardPainter::setLayout(const WindowLayout& layout, double pixelRatio) {
     layout_ = layout;
-    picture5_.resize(roundHalfEven(layout.Picture5.Width), roundHalfEven(layout.Picture5.Height));
-    picture1_.resize(roundHalfEven(layout.Picture1.Width), roundHalfEven(layout.Picture1.Height));
+    ratio_ = pixelRatio;
+    const auto scaled = [&](double v) { return roundHalfEven(v * ratio_); };
+    picture5_.resize(scaled(layout.Picture5.Width), scaled(layout.Picture5.Height));
+    picture1_.resize(scaled(layout.Picture1.Width), scaled(layout.Picture1.Height));
+    if (ppru_.innerWidth() != scaled(kProgressWidth)) ppru_.resize(scaled(kProgressWidth), scaled(kProgressHeight));
+    if (picture6_.innerWidth() != scaled(kWinnerFigureWidth))
+        picture6_.resize(scaled(kWinnerFigureWidth), scaled(kWinnerFigureHeight));
 }
 
 void BoardPainter::clearBoard() {
@@ -46,7 +51,7 @@ BoardGeometry BoardPainter::layoutBoard(const GameWindow& game) {
         s->clear();
         s->refresh();
     }
-    const int w = roundHalfEven(layout_.PLNP.Width), h = roundHalfEven(layout_.PLNP.Height);
+    const int w = roundHalfEven(layout_.PLNP.Width * ratio_), h = roundHalfEven(layout_.PLNP.Height * ratio_);
     if (pl_.innerWidth() != w || pl_.innerHeight() != h) pl_.resize(w, h);
     board_ = tallowen::boardLayout(w, h, game.Side);
 

@@ -18,7 +18,9 @@ public:
     BoardPainter(const WindowLayout& layout, RandomSource& random);
 
     // After Rozmery: sizes the panels for the new layout; the board follows at the next full redraw.
-    void setLayout(const WindowLayout& layout);
+    // On a screen with `pixelRatio` device pixels per layout pixel every picture is drawn that
+    // much finer, so the game's cell size and every position it hands out are in device pixels.
+    void setLayout(const WindowLayout& layout, double pixelRatio = 1);
 
     void clearBoard() override;
     BoardGeometry layoutBoard(const GameWindow& game) override;
@@ -39,6 +41,7 @@ public:
     ImageSurface& Picture6() { return picture6_; }
 
     const WindowLayout& layout() const { return layout_; }
+    double pixelRatio() const { return ratio_; }
     // The board's markers and the upper panel's labels as the last full redraw placed them.
     const BoardLayout& boardLayout() const { return board_; }
     const UpperPanel& upperPanel() const { return upper_; }
@@ -49,6 +52,7 @@ public:
 
 private:
     WindowLayout layout_;
+    double ratio_ = 1;
     RandomSource& random_;
     ImageSurface pl_;
     ImageSurface picture5_;

@@ -24,6 +24,11 @@ void ImageSurface::resize(int width, int height) {
     image_.fill(toQRgb(back_));
 }
 
+void ImageSurface::setImage(const QImage& image) {
+    painter_.reset();
+    image_ = image.convertToFormat(QImage::Format_RGB32);
+}
+
 const QImage& ImageSurface::image() {
     // A copy shares the pixels; ending the painter makes the next drawing detach from it.
     painter_.reset();

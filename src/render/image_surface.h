@@ -21,6 +21,8 @@ public:
     // A new, cleared image of the given size.
     void resize(int width, int height);
     void setBackColour(Colour back) { back_ = back; }
+    // Replaces the picture with `image` (artwork loaded from a file).
+    void setImage(const QImage& image);
     // Called on every refresh, so that a window can repaint from the image.
     void setOnRefresh(std::function<void()> onRefresh) { onRefresh_ = std::move(onRefresh); }
 

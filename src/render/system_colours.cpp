@@ -3,7 +3,15 @@
 #include <array>
 #include <utility>
 
+#include "render/rounding.h"
+
 namespace tallowen {
+
+Colour buttonArtColour(const SystemColours& system) {
+    const auto half = [](int text, int face) { return colourComponent(text + (face - text) / 2.0); };
+    const Colour t = system.buttonText, f = system.buttonFace;
+    return rgb(half(redOf(t), redOf(f)), half(greenOf(t), greenOf(f)), half(blueOf(t), blueOf(f)));
+}
 
 void MapSysColours(Surface& target, Colour colour, const SystemColours& system) {
     const std::array<std::pair<Colour, Colour>, 5> replacements{{

@@ -18,6 +18,9 @@ struct SystemColours {
     Colour gradientInactiveCaption = kBlack;   // 28
 };
 
+// The colour a button picture's white becomes: halfway from the button text to the button face.
+Colour buttonArtColour(const SystemColours& system);
+
 // Repaints a button picture's key colours in place: white becomes `colour`, then pure red the
 // button face, yellow the highlight, pure green the button text and pure blue the dark shadow.
 // Each test reads the pixel anew, so a pixel an earlier test changed can match a later one.

@@ -6,7 +6,10 @@ void QtTimerDriver::attach(Timer& timer) {
     auto& slot = timers_[&timer];
     if (!slot) {
         slot = std::make_unique<QTimer>();
-        QObject::connect(slot.get(), &QTimer::timeout, [&timer] { timer.fire(); });
+        QObject::connect(slot.get(), &QTimer::timeout, [this, &timer] {
+            timer.fire();
+            if (afterFire_) afterFire_();
+        });
     }
     timer.setDriver(this);
     if (timer.enabled()) armed(timer);

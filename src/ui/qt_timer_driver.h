@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -19,6 +20,8 @@ public:
 
     // Drives `timer` from now on; a timer the model has already enabled starts counting now.
     void attach(Timer& timer);
+    // Called after each timer's handler has run, so that a window can show what it changed.
+    void setAfterFire(std::function<void()> afterFire) { afterFire_ = std::move(afterFire); }
 
     void armed(Timer& timer) override;
     void disarmed(Timer& timer) override;
@@ -28,6 +31,7 @@ public:
 
 private:
     std::map<const Timer*, std::unique_ptr<QTimer>> timers_;
+    std::function<void()> afterFire_;
 };
 
 }  // namespace tallowen

@@ -70,6 +70,7 @@ TEST_F(GameCommands, RestartKeepsTheGameStringAndStartsAfresh) {
     ASSERT_TRUE(game.GameOver);
     EXPECT_TRUE(game.Picture3.Visible);
     EXPECT_FALSE(game.PL.Enabled);
+    EXPECT_FALSE(game.setup.TZEnabled);
 
     game.NG_Click();
     EXPECT_EQ(game.Label4, gameString);
@@ -79,6 +80,7 @@ TEST_F(GameCommands, RestartKeepsTheGameStringAndStartsAfresh) {
     clock.runUntil([this] { return !game.Timer1.enabled(); });
     finishTurnChange();
     EXPECT_FALSE(game.GameOver);
+    EXPECT_TRUE(game.setup.TZEnabled);
     EXPECT_EQ(fieldString(game.board, 3), test::rows({"+XX", "XXX", "XX-"}));
     EXPECT_EQ(game.CurPlayer, 1);
     EXPECT_DOUBLE_EQ(game.TurnCount, 0.5);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/game_window.h"
@@ -77,6 +78,17 @@ TEST_F(ComputerOpponentTest, TheSourceIsClickedAfter100MsAndTheTarget750MsLater)
     EXPECT_EQ(game.TimPC.interval(), 100);
 }
 
+TEST_F(ComputerOpponentTest, AFullRedrawBetweenTheTwoClicksDoesNotLoseTheMove) {
+    start(kTwoEqualMoves, "PC Professional");
+    const int tx = static_cast<int>(computer.PcTarget[0]);
+    clock.advance(100);
+    ASSERT_EQ(game.Selection, 1);
+    game.Prekr();  // the window was resized
+    clock.advance(750);
+    EXPECT_EQ(game.board(tx, 2), pieceOf(1));
+    EXPECT_TRUE(game.TimCHng.enabled());
+}
+
 TEST_F(ComputerOpponentTest, TheThinkingDisplayFollowsTheScan) {
     start("+" + std::string(47, 'X') + "-1");  // 7 x 7: the percentage grows by 100 / 48 a cell
     std::vector<std::string> labels, titles;
@@ -120,6 +132,39 @@ TEST_F(ComputerOpponentTest, AGameChangeWhileEventsRunDropsTheSearch) {
     EXPECT_EQ(game.Caption, "Tallowen");
     game.setPendingEvents(nullptr);
     clock.advance(5000);  // the restarted game waits for its first click
+    EXPECT_EQ(game.board, before);
+}
+
+TEST_F(ComputerOpponentTest, AnUndoWhileTheComputerThinksGetsItsTurnChange) {
+    start("+XXXX" "XXXXX" "XXXXX" "XXXXX" "XXXX-" "1", "PC Professional");
+    clock.advance(1100);  // the computer's first move and the turn change
+    ASSERT_EQ(game.CurPlayer, 2);
+    game.PLKlik(4, 4);
+    game.PLKlik(3, 3);
+    bool undone = false;
+    game.setPendingEvents([&] {
+        if (!std::exchange(undone, true)) game.TZ_Click(2);
+    });
+    headless.finishTurnChange();  // the computer starts thinking about its second move
+    game.setPendingEvents(nullptr);
+    ASSERT_TRUE(undone);
+    clock.advance(1100);
+    // Back at the start, the computer has made its first move again and the person is to move.
+    EXPECT_DOUBLE_EQ(game.TurnCount, 1.0);
+    EXPECT_EQ(game.CurPlayer, 2);
+    EXPECT_EQ(game.board(3, 3), kEmpty);
+    EXPECT_EQ(game.board(4, 4), pieceOf(2));
+}
+
+TEST_F(ComputerOpponentTest, ClosingTheWindowWhileTheComputerThinksStopsEveryTimer) {
+    start(kTwoEqualMoves);
+    const Board before = game.board;
+    game.setPendingEvents([&] { game.closeWindow(); });
+    EXPECT_FALSE(computer.PcIQ(1, 2));
+    game.setPendingEvents(nullptr);
+    for (const Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC})
+        EXPECT_FALSE(timer->enabled()) << timer->name();
+    clock.advance(5000);
     EXPECT_EQ(game.board, before);
 }
 

@@ -145,5 +145,20 @@ TEST(BoardPainter, ATieShowsNoWinnerAndAOneCellFieldFillsTheWholeStrip) {
     EXPECT_EQ(strip.point(strip.innerWidth() - 1, 2), kOrange);
 }
 
+TEST(BoardPainter, OnAHighDensityScreenEveryPictureIsDrawnTwiceAsFine) {
+    // At inner height 429 the board is 400 x 300.
+    PaintedGame plain(429), fine(429);
+    fine.painter.setLayout(Rozmery(onDesignScreen(429)), 2);
+    plain.start(kFive);
+    fine.start(kFive);
+    EXPECT_DOUBLE_EQ(fine.game.CellW, 2 * plain.game.CellW);
+    for (auto picture : {&BoardPainter::PL, &BoardPainter::Picture5, &BoardPainter::Picture1, &BoardPainter::PPru,
+                         &BoardPainter::Picture6}) {
+        EXPECT_EQ((fine.painter.*picture)().innerWidth(), 2 * (plain.painter.*picture)().innerWidth());
+        EXPECT_EQ((fine.painter.*picture)().innerHeight(), 2 * (plain.painter.*picture)().innerHeight());
+    }
+    EXPECT_EQ(fine.painter.PL().point(2 * 200, 2 * 150), plain.painter.PL().point(200, 150));
+}
+
 }  // namespace
 }  // namespace tallowen

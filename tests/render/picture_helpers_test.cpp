@@ -27,6 +27,8 @@ TEST(MapSysColours, KeyColoursBecomeSystemColoursEachTestReadingThePixelAnew) {
         EXPECT_EQ(s.point(x, 0), mapped[x]) << x;
         EXPECT_EQ(s.point(x, 1), mapped[x]) << x;
     }
+    // Halfway from text (1, 2, 3) to face (212, 208, 200), halves to even: 106.5, 105, 101.5.
+    EXPECT_EQ(buttonArtColour(p), rgb(106, 105, 102));
 }
 
 TEST(DrawTitleGradient, RunsFromTheCaptionColourToItsGradientColourAndIsFlatForEqualOnes) {

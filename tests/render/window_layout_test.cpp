@@ -3,6 +3,7 @@
 #include "render/board_geometry.h"
 #include "render/upper_panel.h"
 #include "render/window_layout.h"
+#include "render/window_size.h"
 
 namespace tallowen {
 namespace {
@@ -60,6 +61,25 @@ TEST(UpperPanel, NamesSitBetweenTheFiguresAndTheSecondFigureEndsAtTheRightEdge) 
         EXPECT_NEAR(p.Label6Left + p.Label6Width, Wp - Wc, 1e-9);
         EXPECT_NEAR(p.figure2Column * Wc + Wc, Wp, 1e-9);
     }
+}
+
+TEST(WindowSize, TheWindowStartsTooBigToGrowAndShrinksInStepsUntilTooSmall) {
+    // On a 1080-pixel screen: 936, 792, 648 and 504 pixels high.
+    const double screen = 1080;
+    double h = startWindowHeight(screen);
+    EXPECT_DOUBLE_EQ(h, 936);
+    EXPECT_EQ(windowSizeCommands(h, screen), (WindowSizeCommands{true, false}));
+    h = smallerWindowHeight(h, screen);
+    EXPECT_DOUBLE_EQ(h, 792);
+    EXPECT_EQ(windowSizeCommands(h, screen), (WindowSizeCommands{true, true}));
+    h = smallerWindowHeight(smallerWindowHeight(h, screen), screen);
+    EXPECT_DOUBLE_EQ(h, 504);
+    EXPECT_EQ(windowSizeCommands(h, screen), (WindowSizeCommands{false, true}));
+    EXPECT_DOUBLE_EQ(biggerWindowHeight(h, screen), 648);
+    // The limits themselves: 900 may still grow, 564 may still shrink.
+    EXPECT_TRUE(windowSizeCommands(900, screen).bigger);
+    EXPECT_TRUE(windowSizeCommands(564, screen).smaller);
+    EXPECT_FALSE(windowSizeCommands(563.9, screen).smaller);
 }
 
 }  // namespace

@@ -1,0 +1,114 @@
+// How fast the game window answers a click: on "Big battle" at the finest figure detail, in the
+// window a 1080-pixel screen gives it, from a click on a piece to its target marks painted in the
+// window, and from the click on a target to the moved piece painted.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+#include <cstdlib>
+#include <filesystem>
+
+#include "engine/field_strings.h"
+#include "render/window_layout.h"
+#include "setup/built_in_fields.h"
+#include "ui/board_widget.h"
+#include "ui/game_session.h"
+#include "ui/message_box.h"
+
+namespace tallowen {
+namespace {
+
+// A game of two people on "Big battle", player 1 to move, in a window of the design height.
+class BigBattle {
+public:
+    BigBattle() : store_(storeFile()), session_(store_) {
+        session_.window().setWindowHeight(kDesignInnerHeight);
+        GameWindow& g = session_.game();
+        g.FigureDetail = 3;
+        g.Label2.Caption = "Tallowen - Big battle";
+        g.Label4 = builtInFields()[3].field + "1";
+        g.Label5.Caption = "Eva";
+        g.Label6.Caption = "Adam";
+        g.Label8 = "1";
+        session_.startGame();
+        const bool ready = QTest::qWaitForWindowExposed(&session_.window()) &&
+                           QTest::qWaitFor([&] { return !g.Timer1.enabled() && !g.TimCHng.enabled(); }, 5000);
+        if (!ready) std::abort();
+        for (QWidget* w : session_.window().findChildren<QWidget*>())
+            if (auto* b = dynamic_cast<BoardWidget*>(w)) board_ = b;
+    }
+    ~BigBattle() { std::filesystem::remove(storeFile()); }
+
+    GameWindow& game() { return session_.game(); }
+
+    // A press on the board where a person would press, then everything it changed painted.
+    void click(int x, int y) {
+        const double ratio = board_->devicePixelRatioF();
+        const QPoint cell = QPointF((x + 0.5) * game().CellW / ratio, (y + 0.5) * game().CellH / ratio).toPoint();
+        QTest::mouseClick(session_.window().windowHandle(), Qt::LeftButton, {}, board_->mapTo(&session_.window(), cell));
+        QCoreApplication::processEvents();
+    }
+
+private:
+    static std::filesystem::path storeFile() {
+        return std::filesystem::temp_directory_path() / ("tallowen-bench-" + std::to_string(getpid()) + ".sqlite3");
+    }
+    SettingsStore store_;
+    GameSession session_;
+    BoardWidget* board_ = nullptr;
+};
+
+BigBattle& bigBattle() {
+    static BigBattle game;
+    return game;
+}
+
+// Player 1's piece at (2, 0) has targets on every side; (3, 1) is one of its grow targets.
+void BM_ClickOnAPieceToItsTargetsPainted(benchmark::State& state) {
+    BigBattle& b = bigBattle();
+    for (auto _ : state) {
+        b.click(2, 0);
+        state.PauseTiming();
+        b.click(2, 0);  // drops the selection again
+        state.ResumeTiming();
+    }
+}
+
+void BM_ClickOnATargetToTheMovedPiecePainted(benchmark::State& state) {
+    BigBattle& b = bigBattle();
+    GameWindow& g = b.game();
+    const std::string start = makeSnapshot(g.board, g.Side);
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.click(2, 0);
+        state.ResumeTiming();
+        b.click(3, 1);
+        state.PauseTiming();
+        // Back to the position before the move, without waiting for the turn to pass.
+        g.TimCHng.setEnabled(false);
+        restoreSnapshot(start, g.Side, g.board, [&](int x, int y) { g.DRWP(x, y); });
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(BM_ClickOnAPieceToItsTargetsPainted)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ClickOnATargetToTheMovedPiecePainted)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+}  // namespace
+}  // namespace tallowen
+
+int main(int argc, char** argv) {
+    // Offscreen unless a display is chosen; message boxes (the first start's) are not waited for.
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    tallowen::setMessageAnswerer([](const tallowen::UserMessage&) {});
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,161 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <map>
+
+#include "engine/field_strings.h"
+#include "engine/game_window.h"
+#include "engine/player_names.h"
+#include "setup/field_library.h"
+
+namespace tallowen {
+
+const char* const kUsage =
+    "usage: tallowen [--store PATH] [--field NAME | --game GAMESTRING] [--rule star|cross]\n"
+    "                [--p1 NAME] [--p2 NAME] [--time1 0..4] [--time2 0..4]\n"
+    "Starts a game at once: \"Original\", Star, \"Player 1\" against \"Player 2\", no time limit,\n"
+    "unless the options choose otherwise.\n"
+    "  --field NAME       a field of the library: \"Original\", \"Draughts\", \"Quick atack\",\n"
+    "                     \"Big battle\" or one of your own\n"
+    "  --game GAMESTRING  a field string followed by the first mover, 1 or 2\n"
+    "  --rule star|cross  the movement rule (star by default)\n"
+    "  --p1 NAME, --p2 NAME\n"
+    "                     the players; \"PC Beginner\", \"PC Professional\" or \"PC Genius\" makes\n"
+    "                     that side the computer\n"
+    "  --time1 N, --time2 N\n"
+    "                     a person's thinking time: 0 none, 1 90, 2 60, 3 30, 4 10 minutes\n"
+    "  --store PATH       the settings file (else $TALLOWEN_STORE, else\n"
+    "                     $XDG_DATA_HOME/tallowen/settings.sqlite3)\n"
+    "  --help, --version\n";
+
+namespace {
+
+constexpr const char* kTitlePrefix = "Tallowen - ";
+// The title of a game whose field the library does not hold.
+constexpr const char* kUnlistedField = "Custom field";
+
+std::optional<std::string> parseTime(const std::string& text, int& time) {
+    if (text.size() != 1 || text[0] < '0' || text[0] > '4') return "a thinking time is 0, 1, 2, 3 or 4, not '" + text + "'";
+    time = text[0] - '0';
+    return std::nullopt;
+}
+
+std::optional<std::string> setOption(CommandLine& c, const std::string& name, const std::string& value) {
+    if (name == "store") c.store = value;
+    if (name == "field") c.field = value;
+    if (name == "game") {
+        if (auto error = gameStringError(value)) return "bad game string: " + *error;
+        c.game = value;
+    }
+    if (name == "rule") {
+        if (value != "star" && value != "cross") return "the rule is star or cross, not '" + value + "'";
+        c.rule = value == "star" ? MoveRule::Star : MoveRule::Cross;
+    }
+    if (name == "p1") c.names[0] = value;
+    if (name == "p2") c.names[1] = value;
+    if (name == "time1") return parseTime(value, c.times[0]);
+    if (name == "time2") return parseTime(value, c.times[1]);
+    return std::nullopt;
+}
+
+}  // namespace
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
+    static const std::vector<std::string> kValued{"store", "field", "game", "rule", "p1", "p2", "time1", "time2"};
+    ParsedCommandLine parsed;
+    CommandLine& c = parsed.options;
+    std::map<std::string, int> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "--version") {
+            (arg == "--help" ? c.help : c.version) = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            parsed.error = "unexpected argument '" + arg + "'";
+            return parsed;
+        }
+        std::string name = arg.substr(2);
+        std::optional<std::string> value;
+        if (const auto eq = name.find('='); eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+        }
+        if (std::find(kValued.begin(), kValued.end(), name) == kValued.end()) {
+            parsed.error = "unknown option '--" + name + "'";
+            return parsed;
+        }
+        if (!value) {
+            if (i + 1 == args.size()) {
+                parsed.error = "--" + name + " needs a value";
+                return parsed;
+            }
+            value = args[++i];
+        }
+        if (seen[name]++ > 0) {
+            parsed.error = "--" + name + " is given twice";
+            return parsed;
+        }
+        if (auto error = setOption(c, name, *value)) {
+            parsed.error = error;
+            return parsed;
+        }
+    }
+    if (c.field && c.game) parsed.error = "give either --field or --game, not both";
+    return parsed;
+}
+
+std::optional<std::string> noDisplayMessage(const char* display, const char* waylandDisplay, const char* platform) {
+    const auto set = [](const char* v) { return v && *v; };
+    if (set(display) || set(waylandDisplay) || set(platform)) return std::nullopt;
+    return "no display to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set): run it on a desktop, "
+           "or under a virtual X server with xvfb-run -a tallowen";
+}
+
+HandOverResult handOver(const CommandLine& options, FieldLibrary& library) {
+    HandOverResult result;
+    FieldHandOver field = library.NajitMapy();
+    if (options.field) {
+        const auto it = std::find(library.List1.begin(), library.List1.end(), *options.field);
+        if (it == library.List1.end()) {
+            result.error = "unknown field '" + *options.field + "'";
+            return result;
+        }
+        field = *library.List1_Click(static_cast<int>(it - library.List1.begin()));
+    }
+    GameHandOver game;
+    game.Label2 = field.Label2;
+    game.Label4 = field.Label4 + "1";
+    if (options.game) {
+        game.Label4 = *options.game;
+        const std::string plain = options.game->substr(0, options.game->size() - 1);
+        const auto it = std::find(library.List3.begin(), library.List3.end(), plain);
+        game.Label2 = it == library.List3.end() ? std::string(kTitlePrefix) + kUnlistedField
+                                                : library.List1_Click(static_cast<int>(it - library.List3.begin()))->Label2;
+    }
+    game.Label8 = options.rule == MoveRule::Star ? "1" : "2";
+    game.setup.Option1 = options.rule == MoveRule::Star;
+    for (std::size_t i = 0; i < 2; ++i) {
+        // A computer side has no thinking time, as the setup window's "PC" choice sets it.
+        const bool computer = computerLevelOfName(options.names[i]) != 0;
+        const std::string name = computer ? options.names[i] : startName(options.names[i], static_cast<int>(i) + 1);
+        (i == 0 ? game.Label5 : game.Label6) = name;
+        game.setup.Option19[i] = !computer;
+        game.setup.Combo1[i] = computer ? 0 : options.times[i];
+    }
+    result.game = game;
+    return result;
+}
+
+void applyHandOver(const GameHandOver& handOver, GameWindow& game) {
+    game.Label2.Caption = handOver.Label2;
+    game.Label4 = handOver.Label4;
+    game.Label5.Caption = handOver.Label5;
+    game.Label6.Caption = handOver.Label6;
+    game.Label8 = handOver.Label8;
+    game.setup.Combo1 = handOver.setup.Combo1;
+    game.setup.Option19 = handOver.setup.Option19;
+    game.setup.Option1 = handOver.setup.Option1;
+}
+
+}  // namespace tallowen

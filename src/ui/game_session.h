@@ -1,0 +1,86 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "engine/game_window.h"
+#include "opponent/computer_opponent.h"
+#include "records/game_records.h"
+#include "records/settings_store.h"
+#include "render/board_painter.h"
+#include "render/window_size.h"
+#include "ui/popup_menus.h"
+#include "ui/qt_timer_driver.h"
+#include "ui/repainting_view.h"
+#include "ui/tallow.h"
+
+namespace tallowen {
+
+// One game window with everything behind it: the game's model, the painter, the computer player,
+// the record of decided games in the store, the timers on the event loop and the window `Tallow`.
+//
+// Whoever starts a game (the setup window, the command line) writes the hand-over into game()
+// (Label2, Label4, Label5, Label6, Label8, HR1, HR2 and setup) and calls startGame(). "New game"
+// hides the window and calls the function given to game().setOnNewGame(). The popup menus belong
+// to their owner, who builds them from popupActions() and hands them to window().setMenus().
+class GameSession {
+public:
+    // Loads the window as the program starts: reads the figure detail from the store.
+    explicit GameSession(SettingsStore& store);
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    GameWindow& game() { return game_; }
+    Tallow& window() { return window_; }
+    BoardPainter& painter() { return painter_; }
+
+    // Starts the game handed over: hides the result panel, enables the game start and shows the
+    // window.
+    void startGame();
+
+    // The window size commands "Smaller window" (HGM) and "Bigger window" (HGV).
+    void HGM_Click();
+    void HGV_Click();
+    WindowSizeCommands windowSizeCommands() const;
+
+    // What the popup menus do for this game; `exit` ends the program, after the game has stopped.
+    PopupActions popupActions(std::function<void()> exit);
+    // The music window's visibility (the button, the "H" key, the menu's "&Hudba") and the about
+    // window, both owned elsewhere.
+    void setOnToggleMusic(std::function<void()> toggle);
+    void setOnAbout(std::function<void()> about);
+
+    // Shows a message box over the window once the events under way have run; the game goes on.
+    void tell(const UserMessage& message);
+
+private:
+    // Keeps each decided game in the store and tells the person what the store had to say.
+    class Recorder : public GameRecorder {
+    public:
+        Recorder(SettingsStore& store, GameSession& session) : store_(store), records_(store), session_(session) {}
+        void recordGame(const FinishedGame& game) override;
+
+    private:
+        SettingsStore& store_;
+        GameRecords records_;
+        GameSession& session_;
+    };
+
+    void resizeWindow(double height);
+    void command(const std::function<void()>& run);
+
+    SettingsStore& store_;
+    Recorder recorder_;
+    RandomSource paintRandom_;
+    BoardPainter painter_;
+    RepaintingView view_;
+    GameWindow game_;
+    ComputerOpponent computer_;
+    Tallow window_;
+    QtTimerDriver timers_;
+    std::function<void()> onAbout_;
+    std::function<void()> onToggleMusic_;
+};
+
+}  // namespace tallowen

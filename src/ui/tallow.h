@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "engine/game_window.h"
+#include "render/board_painter.h"
+#include "render/window_layout.h"
+#include "ui/board_widget.h"
+#include "ui/game_panels.h"
+#include "ui/keyboard_pointer.h"
+#include "ui/picture_button.h"
+#include "ui/repainting_view.h"
+#include "ui/title_bar.h"
+
+namespace tallowen {
+
+class PopupMenus;
+
+// The game window: frameless, with its own title bar, the players' panel, the board and the
+// score panel around the decorative side picture, laid out by Rozmery for its height. It shows
+// the game's model after every event and hands mouse, keys and its buttons to the game; the popup
+// menus it shows belong to whoever owns them.
+class Tallow : public QWidget {
+public:
+    Tallow(GameWindow& game, BoardPainter& painter);
+
+    void setMenus(PopupMenus* menus) { menus_ = menus; }
+    // The music window's visibility is toggled from outside (the title bar's button, the "H" key).
+    void setOnToggleMusic(std::function<void()> toggle) { onToggleMusic_ = std::move(toggle); }
+    // Shows the about window (the title bar's button).
+    void setOnAbout(std::function<void()> about) { onAbout_ = std::move(about); }
+
+    // Shows what the model holds now.
+    void mirror();
+    // Lays the window out for this height in pixels, centres it and redraws a game on the board.
+    void setWindowHeight(double height);
+    double windowHeight() const { return height_; }
+    double screenHeight() const;
+
+    // The picture controls, for the view that repaints what the game draws.
+    PictureBoxes pictureBoxes();
+    // Moves the board inside its frame so that the computer's source cell is in view.
+    void bringIntoView(int column, int row);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void layOut();
+    void drawArt();
+    void boardPress(QMouseEvent* event);
+    void boardKey(QKeyEvent* event);
+    void boardHover(QMouseEvent* event);
+    void popUp(QMenu& (PopupMenus::*menu)(), QPoint global);
+    void popUpBelow(QMenu& (PopupMenus::*menu)(), const QWidget& button);
+    void toggleMusic();
+    BoardMarks boardMarks() const;
+
+    GameWindow& game_;
+    BoardPainter& painter_;
+    PopupMenus* menus_ = nullptr;
+    std::function<void()> onToggleMusic_;
+    std::function<void()> onAbout_;
+
+    double height_ = 0;
+    double ratio_ = 1;
+    WindowLayout layout_;
+    QImage frame_;  // the side picture, the bevels and the border
+    bool watchingScreen_ = false;
+
+    TitleBar titleBar_;
+    PlayersPanel players_;
+    QWidget plnp_;
+    BoardWidget board_;
+    ThinkingPanel thinking_;
+    ResultPanel result_;
+    ScorePanel score_;
+    PictureButton menuButton_;
+    KeyboardPointer pointer_;
+};
+
+}  // namespace tallowen

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "../records/test_store.h"
+#include "app/command_line.h"
+#include "engine/game_window.h"
+#include "setup/field_library.h"
+
+namespace tallowen {
+namespace {
+
+ParsedCommandLine parse(std::vector<std::string> args) { return parseCommandLine(args); }
+
+TEST(CommandLine, ChoosesTheGameAndRefusesWhatItCannotUse) {
+    const CommandLine defaults = parse({}).options;
+    EXPECT_EQ(defaults.rule, MoveRule::Star);
+    EXPECT_EQ(defaults.names, (std::array<std::string, 2>{"Player 1", "Player 2"}));
+    EXPECT_EQ(defaults.times, (std::array<int, 2>{0, 0}));
+
+    const ParsedCommandLine chosen =
+        parse({"--field", "Big battle", "--rule=cross", "--p1", "PC Genius", "--time2", "4", "--store", "/x"});
+    ASSERT_FALSE(chosen.error);
+    EXPECT_EQ(chosen.options.field, "Big battle");
+    EXPECT_EQ(chosen.options.rule, MoveRule::Cross);
+    EXPECT_EQ(chosen.options.names[0], "PC Genius");
+    EXPECT_EQ(chosen.options.times[1], 4);
+    EXPECT_EQ(chosen.options.store, "/x");
+    EXPECT_TRUE(parse({"--help"}).options.help);
+
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--colour", "red"}, {"--time1", "5"}, {"--rule", "diagonal"}, {"--p1"},
+          {"--game", "XXXX3"}, {"--field", "Original", "--game", "+XX-1"}, {"--p1", "A", "--p1", "B"}, {"stray"}}) {
+        const ParsedCommandLine p = parse(bad);
+        ASSERT_TRUE(p.error) << bad[0];
+        EXPECT_EQ(p.error->find('\n'), std::string::npos) << *p.error;
+    }
+}
+
+TEST(CommandLine, HandsTheGameOverAsTheSetupWindowDoes) {
+    testing::TempDir dir;
+    SettingsStore store(dir / "settings.sqlite3");
+    FieldLibrary library(store);
+    CommandLine options = parse({"--field", "Quick atack", "--p1", "pc genius", "--p2", "PC Genius", "--time1", "2",
+                                 "--time2", "3", "--rule", "cross"})
+                              .options;
+    const HandOverResult result = handOver(options, library);
+    ASSERT_TRUE(result.game);
+    const GameHandOver& g = *result.game;
+    EXPECT_EQ(g.Label2, "Tallowen - Quick atack");
+    EXPECT_EQ(g.Label4.back(), '1');
+    EXPECT_EQ(g.Label5, ":-) genius") << "a person never passes for the computer";
+    EXPECT_EQ(g.Label6, "PC Genius");
+    EXPECT_EQ(g.Label8, "2");
+    EXPECT_EQ(g.setup.Option19, (std::array<bool, 2>{true, false}));
+    EXPECT_EQ(g.setup.Combo1, (std::array<int, 2>{2, 0})) << "the computer has no thinking time";
+
+    options.field = "Nowhere";
+    EXPECT_EQ(handOver(options, library).error, "unknown field 'Nowhere'");
+    options.field.reset();
+    options.game = "+XX" "XXX" "XX-" "2";
+    EXPECT_EQ(handOver(options, library).game->Label4, "+XXXXXXX-2");
+    EXPECT_EQ(handOver(options, library).game->Label2, "Tallowen - Custom field");
+}
+
+TEST(CommandLine, WithoutAnyDisplayItSaysHowToRunIt) {
+    EXPECT_TRUE(noDisplayMessage(nullptr, nullptr, nullptr));
+    EXPECT_TRUE(noDisplayMessage("", "", ""));
+    EXPECT_FALSE(noDisplayMessage(":0", nullptr, nullptr));
+    EXPECT_FALSE(noDisplayMessage(nullptr, "wayland-0", nullptr));
+    EXPECT_FALSE(noDisplayMessage(nullptr, nullptr, "offscreen"));
+}
+
+struct ProgramRun {
+    std::string err;
+    int exitCode = -1;
+};
+
+// Runs tallowen with a clean environment plus `env`, collecting stderr.
+ProgramRun runTallowen(const std::string& env, const std::string& arguments) {
+    ProgramRun run;
+    const std::string command = "env -i " + env + " " + TALLOWEN_PATH + " " + arguments + " 2>&1 >/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    std::size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.err.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST(CommandLine, TheProgramEndsWithOneLineAndCodeTwoBeforeAnyWindow) {
+    testing::TempDir dir;
+    const std::string store = "--store " + (dir / "s.sqlite3").string();
+    for (const auto& [env, args] : {std::pair<std::string, std::string>{"QT_QPA_PLATFORM=offscreen", "--time1 9"},
+                                    {"QT_QPA_PLATFORM=offscreen", store + " --field Nowhere"},
+                                    {"", store}}) {
+        const ProgramRun run = runTallowen(env, args);
+        EXPECT_EQ(run.exitCode, 2) << args;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.err.rfind("tallowen: ", 0), 0u) << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace tallowen

@@ -1,0 +1,349 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+#include <utility>
+
+#include "../records/test_store.h"
+#include "app/command_line.h"
+#include "engine/field_strings.h"
+#include "records/stored_games.h"
+#include "setup/field_library.h"
+#include "ui/board_widget.h"
+#include "ui/game_panels.h"
+#include "ui/game_session.h"
+#include "ui/message_box.h"
+#include "ui/picture_button.h"
+
+namespace tallowen {
+namespace {
+
+constexpr int kWait = 5000;
+
+template <typename T>
+T* findWidget(QWidget& root, const std::function<bool(T&)>& matches = [](T&) { return true; }) {
+    for (QWidget* w : root.findChildren<QWidget*>())
+        if (auto* t = dynamic_cast<T*>(w); t && matches(*t)) return t;
+    return nullptr;
+}
+
+// Walks a popup menu by the texts a person reads and chooses the last one.
+void choose(QMenu& menu, const QStringList& path) {
+    QMenu* current = &menu;
+    for (int i = 0; i < path.size(); ++i) {
+        QAction* found = nullptr;
+        for (QAction* a : current->actions())
+            if (a->text() == path[i]) found = a;
+        ASSERT_TRUE(found) << path[i].toStdString();
+        ASSERT_TRUE(found->isEnabled()) << path[i].toStdString();
+        if (i + 1 < path.size()) {
+            ASSERT_TRUE(found->menu()) << path[i].toStdString();
+            current = found->menu();
+        } else {
+            found->trigger();
+        }
+    }
+}
+
+bool enabled(QMenu& menu, const QString& text) {
+    for (QAction* a : menu.actions())
+        if (a->text() == text) return a->isEnabled();
+    ADD_FAILURE() << "no item " << text.toStdString();
+    return false;
+}
+
+QMenu* openPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+void closePopups() {
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
+
+// The real game window on its model, with the popup menus and a store of its own; message boxes
+// are answered by the test.
+class TallowTest : public ::testing::Test {
+protected:
+    TallowTest() {
+        setMessageAnswerer([this](const UserMessage& m) { told.push_back(m); });
+        session = std::make_unique<GameSession>(store);
+        menus = std::make_unique<PopupMenus>(session->popupActions([this] { ++exits; }));
+        window().setMenus(menus.get());
+        session->setOnToggleMusic([this] { ++musicToggles; });
+    }
+    ~TallowTest() override {
+        closePopups();
+        setMessageAnswerer({});
+    }
+
+    Tallow& window() { return session->window(); }
+    GameWindow& game() { return session->game(); }
+    BoardWidget& board() { return *findWidget<BoardWidget>(window()); }
+
+    // Starts a game as the command line hands it over and waits for the first mover's turn.
+    void start(const std::string& field, const std::string& p1, const std::string& p2) {
+        CommandLine options;
+        options.field = field;
+        options.names = {p1, p2};
+        FieldLibrary library(store);
+        applyHandOver(*handOver(options, library).game, game());
+        session->startGame();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+        waitForTurn();
+    }
+
+    // Waits until a person may click: no turn change or computer move pending.
+    void waitForTurn(int timeout = kWait) {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] {
+                return !game().Timer1.enabled() && !game().TimCHng.enabled() && !game().TimPC.enabled() &&
+                       !game().Picture9.Visible;
+            },
+            timeout));
+    }
+
+    // A press and release where a person would click, delivered to whatever lies there.
+    void clickAt(const QWidget& widget, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(window().windowHandle(), button, {}, widget.mapTo(&window(), local));
+    }
+    QPoint cellCentre(int x, int y) {
+        const double ratio = board().devicePixelRatioF();
+        return QPointF((x + 0.5) * game().CellW / ratio, (y + 0.5) * game().CellH / ratio).toPoint();
+    }
+    void clickCell(int x, int y) { clickAt(board(), cellCentre(x, y)); }
+    void move(int sx, int sy, int tx, int ty) {
+        clickCell(sx, sy);
+        clickCell(tx, ty);
+        waitForTurn();
+    }
+    PictureButton& button(const QString& toolTip) {
+        return *findWidget<PictureButton>(window(), [&](PictureButton& b) { return b.toolTip() == toolTip; });
+    }
+    void clickButton(const QString& toolTip) { clickAt(button(toolTip), QPoint(11, 11)); }
+
+    testing::TempDir dir;
+    SettingsStore store{dir / "settings.sqlite3"};
+    std::vector<UserMessage> told;
+    std::unique_ptr<GameSession> session;
+    std::unique_ptr<PopupMenus> menus;
+    int exits = 0;
+    int musicToggles = 0;
+};
+
+// The move a greedy person makes: the one that converts most, growing rather than jumping.
+std::optional<std::array<int, 4>> bestMove(const GameWindow& g, int player) {
+    std::optional<std::array<int, 4>> best;
+    int bestValue = -1;
+    for (int x = 0; x < g.Side; ++x)
+        for (int y = 0; y < g.Side; ++y) {
+            if (g.board(x, y) != pieceOf(player)) continue;
+            for (int d = 0; d <= g.dirs.DirLast; ++d) {
+                const int tx = x + g.dirs.DirX[d], ty = y + g.dirs.DirY[d];
+                if (g.board(tx, ty) != kEmpty) continue;
+                int value = g.dirs.DirKind[d] == kGrow ? 1 : 0;
+                for (int e = 0; e < g.dirs.growCount(); ++e)
+                    if (g.board(tx + g.dirs.DirX[e], ty + g.dirs.DirY[e]) == pieceOf(3 - player)) value += 2;
+                if (value > bestValue) {
+                    bestValue = value;
+                    best = std::array<int, 4>{x, y, tx, ty};
+                }
+            }
+        }
+    return best;
+}
+
+TEST_F(TallowTest, AWholeGameByClicksAgainstTheGeniusEndsWithTheWinnerShownAndStored) {
+    start("Quick atack", "Eva", "PC Genius");
+    for (int moves = 0; !game().GameOver && moves < 60; ++moves) {
+        ASSERT_EQ(game().CurPlayer, 1);
+        const auto m = bestMove(game(), 1);
+        ASSERT_TRUE(m);
+        clickCell((*m)[0], (*m)[1]);
+        clickCell((*m)[2], (*m)[3]);
+        ASSERT_EQ(game().board((*m)[2], (*m)[3]), pieceOf(1)) << "the clicks made no move";
+        waitForTurn(10000);  // the computer's reply comes some 850 ms after its turn
+        if (!game().GameOver) waitForTurn();
+    }
+    ASSERT_TRUE(game().GameOver);
+    const auto* result = findWidget<QLabel>(window(), [&](QLabel& l) {
+        return l.isVisible() && l.text() == QString::fromStdString(game().Check3.Caption);
+    });
+    EXPECT_TRUE(result) << "the result panel shows the winner";
+    EXPECT_FALSE(board().isEnabled());
+    const std::vector<StoredGame> stored = readStoredGames(store);
+    if (game().Check3.Caption == "TIE!") {
+        EXPECT_TRUE(stored.empty());
+    } else {
+        ASSERT_EQ(stored.size(), 1u);
+        EXPECT_EQ(stored[0].fieldName, "Quick atack");
+        EXPECT_EQ(stored[0].player2, "PC Genius");
+        EXPECT_EQ(stored[0].winner, game().Check3.Caption);
+    }
+}
+
+TEST_F(TallowTest, UndoWithTheButtonAndWithZReturnsToThePositionBeforeTheMover) {
+    start("Original", "Eva", "Adam");
+    const Board initial = game().board;
+    EXPECT_TRUE(button("Can't undo").isVisible());
+    for (const bool byKey : {false, true}) {
+        move(0, 0, 1, 1);
+        move(10, 0, 9, 1);
+        ASSERT_FALSE(button("Can't undo").isVisible());
+        if (byKey)
+            QTest::keyClick(window().windowHandle(), Qt::Key_Z);
+        else
+            clickButton("Undo");
+        waitForTurn();
+        EXPECT_EQ(game().board, initial) << (byKey ? "Z" : "button");
+        EXPECT_EQ(game().CurPlayer, 1);
+        EXPECT_TRUE(button("Can't undo").isVisible());
+    }
+}
+
+TEST_F(TallowTest, RestartFromTheMenuAndFromItsButtonStartsTheSameGameAfresh) {
+    start("Original", "Eva", "Adam");
+    const Board initial = game().board;
+    move(0, 0, 1, 1);
+    clickAt(board(), cellCentre(5, 5), Qt::RightButton);
+    ASSERT_TRUE(openPopup());
+    choose(*openPopup(), {"&Restart hry", "Opravdu?", "Restart game"});
+    closePopups();
+    waitForTurn();
+    EXPECT_EQ(game().board, initial);
+    EXPECT_DOUBLE_EQ(game().TurnCount, 0.5);
+
+    move(0, 0, 1, 1);
+    clickButton("Restart game");
+    ASSERT_TRUE(openPopup());
+    EXPECT_EQ(openPopup()->title(), "Opravdu?");
+    choose(*openPopup(), {"Restart game"});
+    closePopups();
+    waitForTurn();
+    EXPECT_EQ(game().board, initial);
+}
+
+TEST_F(TallowTest, TheSizeMenuShrinksAndGrowsTheWindowWithTheGameOnIt) {
+    start("Original", "Eva", "Adam");
+    move(0, 0, 1, 1);
+    const QSize full = window().size();
+    const QWidget& corner = *findWidget<PictureButton>(window(), [](PictureButton& b) { return b.toolTip().isEmpty(); });
+    const auto sizeMenu = [&]() -> QMenu& {
+        closePopups();
+        clickAt(corner, QPoint(5, 5));
+        return *openPopup();
+    };
+    EXPECT_FALSE(enabled(sizeMenu(), "Bigger window")) << "the window starts as big as it may be";
+    int steps = 0;
+    for (; enabled(sizeMenu(), "Smaller window") && steps < 10; ++steps) {
+        const QSize before = window().size();
+        choose(*openPopup(), {"Smaller window"});
+        EXPECT_LT(window().height(), before.height());
+        EXPECT_LT(window().width(), before.width());
+    }
+    EXPECT_GE(steps, 1);
+    EXPECT_EQ(game().board(1, 1), pieceOf(1));
+    EXPECT_EQ(board().grab().size(), board().size() * board().devicePixelRatioF()) << "the board was drawn anew";
+    for (int i = 0; i < steps; ++i) choose(sizeMenu(), {"Bigger window"});
+    EXPECT_FALSE(enabled(sizeMenu(), "Bigger window"));
+    EXPECT_EQ(window().size(), full);
+}
+
+TEST_F(TallowTest, ClosingAsksFirstAndOnlyReallyExitEndsTheProgram) {
+    start("Original", "Eva", "Adam");
+    window().close();
+    ASSERT_TRUE(openPopup());
+    closePopups();
+    clickButton("Exit");
+    ASSERT_TRUE(openPopup());
+    closePopups();
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(exits, 0);
+    window().close();
+    ASSERT_TRUE(openPopup());
+    choose(*openPopup(), {"Really exit!"});
+    EXPECT_EQ(exits, 1);
+    EXPECT_FALSE(game().TimerT.enabled()) << "the game stopped before the program ends";
+}
+
+TEST_F(TallowTest, AMoveMadeWithTheKeyboardAloneWithTheNextPressAlwaysMarked) {
+    start("Original", "Eva", "Adam");
+    QWindow* handle = window().windowHandle();
+    // Walks the keyboard's place to a cell in steps of a quarter cell, then presses there.
+    const auto pressAt = [&](int x, int y) {
+        for (int guard = 0; guard < 200; ++guard) {
+            const QPoint at = board().mapFromGlobal(QCursor::pos());
+            const QPoint to = cellCentre(x, y);
+            const double stepX = game().CellW / board().devicePixelRatioF() / 4;
+            const double stepY = game().CellH / board().devicePixelRatioF() / 4;
+            if (std::abs(at.x() - to.x()) < stepX && std::abs(at.y() - to.y()) < stepY) break;
+            if (std::abs(at.x() - to.x()) >= stepX) QTest::keyClick(handle, at.x() < to.x() ? Qt::Key_Right : Qt::Key_Left);
+            if (std::abs(at.y() - to.y()) >= stepY) QTest::keyClick(handle, at.y() < to.y() ? Qt::Key_Down : Qt::Key_Up);
+        }
+        const QPoint marked = board().mapFromGlobal(QCursor::pos());
+        EXPECT_EQ(board().grab().toImage().pixelColor(marked * board().devicePixelRatioF()), QColor(Qt::white))
+            << "the place of the next press is marked";
+        QTest::keyClick(handle, Qt::Key_Space);
+    };
+    pressAt(0, 0);
+    pressAt(1, 1);
+    waitForTurn();
+    EXPECT_EQ(game().board(1, 1), pieceOf(1));
+    EXPECT_EQ(game().CurPlayer, 2);
+    QTest::keyClick(handle, Qt::Key_H);
+    EXPECT_EQ(musicToggles, 1);
+}
+
+// Calls a function once a widget is shown.
+class OnShow : public QObject {
+public:
+    OnShow(QWidget& widget, std::function<void()> then) : then_(std::move(then)) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show && then_) std::exchange(then_, nullptr)();
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+TEST_F(TallowTest, UndoWhileTheComputerThinksLeavesNoStaleComputerMove) {
+    start("Original", "Eva", "PC Genius");
+    move(0, 0, 1, 1);
+    const std::string afterFirstMove = game().History[1];
+    // The person clicks "Undo" as soon as the thinking panel shows; the click arrives while the
+    // search lets events run.
+    bool clickedWhileThinking = false;
+    OnShow onShow(*findWidget<ThinkingPanel>(window()), [&] {
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                clickedWhileThinking = game().Picture9.Visible;
+                clickButton("Undo");
+            },
+            Qt::QueuedConnection);
+    });
+    clickCell(1, 1);
+    clickCell(2, 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clickedWhileThinking; }, kWait));
+    // Undo took back the person's move and the computer's; the computer moves again, once.
+    waitForTurn(10000);
+    const Board settled = game().board;
+    QTest::qWait(1500);
+    EXPECT_DOUBLE_EQ(game().TurnCount, 1.5);
+    EXPECT_EQ(game().CurPlayer, 1);
+    EXPECT_EQ(game().board, settled) << "no computer move came after the person's turn began";
+    EXPECT_EQ(game().History[1], afterFirstMove);
+    EXPECT_NE(makeSnapshot(game().board, game().Side), afterFirstMove) << "the computer made its one move";
+}
+
+TEST_F(TallowTest, WhatTheStoreHasToSayIsShownOnceTheWindowIsUp) {
+    // A fresh store holds no figure detail: the first start says so.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !told.empty(); }, kWait));
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text, "Apologize my English, please.");
+}
+
+}  // namespace
+}  // namespace tallowen
