@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "render/image_surface.h"
+#include "render/rounding.h"
 #include "ui/qt_colour.h"
 
 namespace tallowen::art {
@@ -58,7 +59,10 @@ QImage windowFrame(const WindowLayout& l, QSize size, double pixelRatio, const S
     for (const PixelRect* strip : {&l.Image13, &l.Image14}) draw("bevel_separator", *strip);
     for (const PixelRect* corner : {&l.Image9, &l.Image11, &l.Image12}) draw("bevel_corner", *corner);
     painter.setPen(toQColor(system.darkShadow));
-    for (const LineSegment& line : l.Lin) painter.drawLine(QLineF(line.X1, line.Y1, line.X2, line.Y2));
+    // The border lies on whole pixels of the window.
+    for (const LineSegment& line : l.Lin)
+        painter.drawLine(QPoint(roundHalfEven(line.X1), roundHalfEven(line.Y1)),
+                         QPoint(roundHalfEven(line.X2), roundHalfEven(line.Y2)));
     return frame;
 }
 

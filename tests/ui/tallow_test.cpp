@@ -267,6 +267,15 @@ TEST_F(TallowTest, ClosingAsksFirstAndOnlyReallyExitEndsTheProgram) {
     EXPECT_FALSE(game().TimerT.enabled()) << "the game stopped before the program ends";
 }
 
+TEST_F(TallowTest, TheTitleBarMinimizesTheWindowStoppingTheClocksAndAsksForTheMusicWindow) {
+    start("Original", "Eva", "Adam");
+    clickButton("Music");
+    EXPECT_EQ(musicToggles, 1);
+    clickButton("Minimalize");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window().isMinimized(); }, kWait));
+    EXPECT_TRUE(game().Minimized);
+}
+
 TEST_F(TallowTest, AMoveMadeWithTheKeyboardAloneWithTheNextPressAlwaysMarked) {
     start("Original", "Eva", "Adam");
     QWindow* handle = window().windowHandle();
