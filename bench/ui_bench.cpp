@@ -64,7 +64,7 @@ BigBattle& bigBattle() {
     return game;
 }
 
-// Player 1's piece at (2, 0) has targets on every side; (3, 1) is one of its grow targets.
+// Player 1's piece at (2, 0) has targets on every side; the empty (2, 1) below it is a grow target.
 void BM_ClickOnAPieceToItsTargetsPainted(benchmark::State& state) {
     BigBattle& b = bigBattle();
     for (auto _ : state) {
@@ -83,7 +83,7 @@ void BM_ClickOnATargetToTheMovedPiecePainted(benchmark::State& state) {
         state.PauseTiming();
         b.click(2, 0);
         state.ResumeTiming();
-        b.click(3, 1);
+        b.click(2, 1);
         state.PauseTiming();
         // Back to the position before the move, without waiting for the turn to pass.
         g.TimCHng.setEnabled(false);

@@ -5,6 +5,7 @@
 
 #include "engine/game_window.h"
 #include "render/board_painter.h"
+#include "ui/edged_label.h"
 #include "ui/picture_box.h"
 
 namespace tallowen {
@@ -21,7 +22,7 @@ public:
 
 private:
     BoardPainter& painter_;
-    QLabel name1_, name2_, clock1_, clock2_, turn_;
+    EdgedLabel name1_, name2_, clock1_, clock2_, turn_;
 };
 
 // The lower panel Picture1: the score bar with the counts PL1S and PL2S and the lead PLS on the
@@ -33,7 +34,7 @@ public:
 
 private:
     BoardPainter& painter_;
-    QLabel count1_, count2_, lead_;
+    EdgedLabel count1_, count2_, lead_;
 };
 
 // The thinking panel Picture9: the percentage Label1 over the progress strip PPru.
