@@ -118,7 +118,9 @@ HandOverResult handOver(const CommandLine& options, FieldLibrary& library) {
     if (options.field) {
         const auto it = std::find(library.List1.begin(), library.List1.end(), *options.field);
         if (it == library.List1.end()) {
-            result.error = "unknown field '" + *options.field + "'";
+            std::string names;
+            for (const std::string& name : library.List1) names += (names.empty() ? "\"" : ", \"") + name + "\"";
+            result.error = "unknown field '" + *options.field + "' (the library holds " + names + ")";
             return result;
         }
         field = *library.List1_Click(static_cast<int>(it - library.List1.begin()));

@@ -60,7 +60,8 @@ TEST(CommandLine, HandsTheGameOverAsTheSetupWindowDoes) {
     EXPECT_EQ(g.setup.Combo1, (std::array<int, 2>{2, 0})) << "the computer has no thinking time";
 
     options.field = "Nowhere";
-    EXPECT_EQ(handOver(options, library).error, "unknown field 'Nowhere'");
+    EXPECT_EQ(handOver(options, library).error,
+              "unknown field 'Nowhere' (the library holds \"Original\", \"Draughts\", \"Quick atack\", \"Big battle\")");
     options.field.reset();
     options.game = "+XX" "XXX" "XX-" "2";
     EXPECT_EQ(handOver(options, library).game->Label4, "+XXXXXXX-2");
