@@ -33,7 +33,6 @@ public:
 
     GameWindow& game() { return game_; }
     Tallow& window() { return window_; }
-    BoardPainter& painter() { return painter_; }
 
     // Starts the game handed over: hides the result panel, enables the game start and shows the
     // window.
@@ -42,7 +41,6 @@ public:
     // The window size commands "Smaller window" (HGM) and "Bigger window" (HGV).
     void HGM_Click();
     void HGV_Click();
-    WindowSizeCommands windowSizeCommands() const;
 
     // What the popup menus do for this game; `exit` ends the program, after the game has stopped.
     PopupActions popupActions(std::function<void()> exit);
@@ -68,6 +66,7 @@ private:
     };
 
     void resizeWindow(double height);
+    WindowSizeCommands windowSizeCommands() const;
     void command(const std::function<void()>& run);
 
     SettingsStore& store_;

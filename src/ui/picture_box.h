@@ -14,13 +14,14 @@ public:
 
     // The surface's pixels in `deviceRect` changed; nothing is repainted beyond them.
     void changed(const QRectF& deviceRect);
-    // Surface pixels per layout pixel, across and down.
-    QPointF scale() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Surface pixels per layout pixel, across and down.
+    QPointF scale() const;
+
     ImageSurface& surface_;
 };
 

@@ -15,7 +15,6 @@ public:
 
     void setPicture(const QImage& picture);
     void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
-    bool pressed() const { return pressed_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
