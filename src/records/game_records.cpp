@@ -39,25 +39,27 @@ long smallestFreeRecordNumber(SettingsStore& store) {
     return candidate;
 }
 
+bool writeRecord(SettingsStore& store, long number, const FinishedGame& game) {
+    const std::string key = recordKey(number);
+    store.CreateSettingKey(key);
+    const auto open = store.openKey(key);
+    if (!open) return false;
+    auto text = [&](const char* name, const std::string& value) {
+        return store.WriteOpenValue(*open, name, kTextType, value) == kStoreOk;
+    };
+    auto integer = [&](const char* name, int value) {
+        return store.WriteOpenValue(*open, name, kIntType, std::int32_t{value}) == kStoreOk;
+    };
+    return text("", game.fieldName) && integer("PočetTahů", game.turns) && text("Hráč1", game.player1) &&
+           text("Hráč2", game.player2) && integer("LogikaPohybu", game.movement) && integer("Časy", game.times) &&
+           integer("Hráč1Počet", game.count1) && integer("Hráč2Počet", game.count2) &&
+           text("Hráč1Figurka", game.figure1) && text("Hráč2Figurka", game.figure2) &&
+           integer("Vyhrál", game.winner);
+}
+
 void GameRecords::recordGame(const FinishedGame& game) {
     if (game.winner != 1 && game.winner != 2) return;
-    store_.transaction([&] {
-        const std::string key = recordKey(smallestFreeRecordNumber(store_));
-        store_.CreateSettingKey(key);
-        const auto open = store_.openKey(key);
-        if (!open) return false;
-        auto text = [&](const char* name, const std::string& value) {
-            return store_.WriteOpenValue(*open, name, kTextType, value) == kStoreOk;
-        };
-        auto number = [&](const char* name, int value) {
-            return store_.WriteOpenValue(*open, name, kIntType, std::int32_t{value}) == kStoreOk;
-        };
-        return text("", game.fieldName) && number("PočetTahů", game.turns) && text("Hráč1", game.player1) &&
-               text("Hráč2", game.player2) && number("LogikaPohybu", game.movement) && number("Časy", game.times) &&
-               number("Hráč1Počet", game.count1) && number("Hráč2Počet", game.count2) &&
-               text("Hráč1Figurka", game.figure1) && text("Hráč2Figurka", game.figure2) &&
-               number("Vyhrál", game.winner);
-    });
+    store_.transaction([&] { return writeRecord(store_, smallestFreeRecordNumber(store_), game); });
 }
 
 }  // namespace tallowen

@@ -14,6 +14,10 @@ std::vector<long> recordNumbers(SettingsStore& store);
 // The smallest number from 1 upward that no stored record holds.
 long smallestFreeRecordNumber(SettingsStore& store);
 
+// Writes the record of a game under the number: its key and every value, in the stored order. True
+// when all of it was written; run it inside a transaction to keep all or nothing.
+bool writeRecord(SettingsStore& store, long number, const FinishedGame& game);
+
 // Keeps the record of every decided game in the store, one key per game under "Hry".
 class GameRecords : public GameRecorder {
 public:

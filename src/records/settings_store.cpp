@@ -1,7 +1,6 @@
 #include "records/settings_store.h"
 
-#include <chrono>
-#include <ctime>
+#include <cstdint>
 #include <system_error>
 #include <utility>
 
@@ -10,69 +9,17 @@ namespace tallowen {
 namespace {
 
 constexpr const char* kMessageTitle = "Tallowen";
-constexpr int kBusyTimeoutMs = 5000;
-
-constexpr std::string_view kSchema = R"(
-CREATE TABLE IF NOT EXISTS setting_keys (
-    path TEXT PRIMARY KEY
-) STRICT, WITHOUT ROWID;
-CREATE TABLE IF NOT EXISTS setting_values (
-    path TEXT NOT NULL,
-    name TEXT NOT NULL,
-    type INTEGER NOT NULL CHECK (type IN (1, 4)),
-    value ANY NOT NULL,
-    PRIMARY KEY (path, name),
-    CHECK ((type = 1 AND typeof(value) = 'text') OR
-           (type = 4 AND typeof(value) = 'integer' AND value BETWEEN -2147483648 AND 2147483647))
-) STRICT, WITHOUT ROWID;
-)";
+// Copies of the program that set the file aside at the same moment may each find the other's fresh
+// file in their way once; a few attempts settle it.
+constexpr int kSetAsideAttempts = 3;
+constexpr const char* kNotKept = " Results and fields of this session will not be kept.";
 
 // A key and every key below it: the path itself, or paths that continue it after a backslash. The
 // range test on "\" ... "]" (the next character) lets the primary key index answer it.
 constexpr const char* kSubtree = "(path = ?1 OR (path > ?1 || '\\' AND path < ?1 || ']'))";
 
-bool isDamage(int code) {
-    const int primary = code & 0xFF;
-    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
-}
-
 int exec(sqlite3* db, std::string_view sql) {
     return sqlite3_exec(db, std::string(sql).c_str(), nullptr, nullptr, nullptr);
-}
-
-// SQLITE_OK when the file is sound, SQLITE_CORRUPT when the check finds damage, or the error that
-// stopped the check.
-int checkIntegrity(sqlite3* db) {
-    SqliteStatement check(db, "PRAGMA quick_check");
-    int code = check.step();
-    if (code == SQLITE_ROW) return check.text(0) == "ok" ? SQLITE_OK : SQLITE_CORRUPT;
-    return code == SQLITE_DONE ? SQLITE_OK : code;
-}
-
-// A file without any table is new (or was just created); anything else must already be ours.
-bool holdsNoTables(sqlite3* db) {
-    SqliteStatement count(db, "SELECT count(*) FROM sqlite_schema");
-    return count.step() == SQLITE_ROW && count.integer(0) == 0;
-}
-
-// The tables hold what this program expects; a file of another program does not pass.
-bool schemaFits(sqlite3* db) {
-    return SqliteStatement(db, "SELECT path, name, type, value FROM setting_values LIMIT 0").prepareCode() ==
-               SQLITE_OK &&
-           SqliteStatement(db, "SELECT path FROM setting_keys LIMIT 0").prepareCode() == SQLITE_OK;
-}
-
-std::string timeStamp() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &utc);
-    return text;
-}
-
-std::filesystem::path withSuffix(const std::filesystem::path& file, const std::string& suffix) {
-    return file.parent_path() / (file.filename().string() + suffix);
 }
 
 }  // namespace
@@ -95,41 +42,41 @@ std::string normalKeyPath(std::string_view keyPath) {
 SettingsStore::SettingsStore(const std::filesystem::path& file) : file_(file) {
     std::error_code ignored;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
-    const int code = openFile(file);
-    if (code == SQLITE_OK) return;
-    if (isDamage(code)) {
-        recoverDamagedFile();
-        return;
-    }
-    openInMemory();
-    queue("The settings file " + file_.string() + " cannot be opened (" + sqlite3_errstr(code) +
-          "). Results and fields of this session will not be kept.");
+    attach(openStoreFile(file));
 }
 
-int SettingsStore::openFile(const std::filesystem::path& file) {
-    sqlite3* raw = nullptr;
-    int code = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    SqliteDatabase db(raw);
-    if (code != SQLITE_OK) return code;
-    sqlite3_extended_result_codes(raw, 1);
-    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
-    code = checkIntegrity(raw);
-    if (code != SQLITE_OK) return code;
-    // Tables are added only to a file that has none, so another program's database is never changed
-    // before it is set aside.
-    if (holdsNoTables(raw)) {
-        code = exec(raw, kSchema);
-        if (code != SQLITE_OK) return code;
+void SettingsStore::attach(OpenedFile opened) {
+    const std::string name = file_.string();
+    std::optional<std::filesystem::path> keptAs;
+    for (int attempt = 0; isDamage(opened.code) && attempt < kSetAsideAttempts; ++attempt) {
+        const SetAside aside = setAsideDamagedFile(std::move(opened.db), file_);
+        if (aside.outcome == SetAside::Failed) {
+            runInMemory("The settings file " + name + " is damaged and could not be moved aside (" + aside.error +
+                        "); it is left as it is.");
+            return;
+        }
+        if (aside.outcome == SetAside::Moved) keptAs = aside.aside;
+        opened = openStoreFile(file_);
     }
-    if (!schemaFits(raw)) return SQLITE_NOTADB;
-    useDatabase(std::move(db), true);
-    return SQLITE_OK;
+    if (opened.code != SQLITE_OK) {
+        const std::string why = sqlite3_errstr(opened.code);
+        runInMemory(keptAs ? "The settings file " + name + " was damaged and has been kept as " + keptAs->string() +
+                                 ". A new one cannot be started (" + why + ")."
+                           : "The settings file " + name + " cannot be opened (" + why + ").");
+        return;
+    }
+    useDatabase(std::move(opened.db), true);
+    if (keptAs)
+        queueMessage("The settings file " + name + " was damaged. It has been kept as " + keptAs->string() +
+              ", and a new settings file has been started.");
 }
 
 void SettingsStore::useDatabase(SqliteDatabase db, bool persistent) {
     statements_.clear();
     db_ = std::move(db);
     persistent_ = persistent;
+    trouble_ = Trouble::None;
+    ++generation_;
 }
 
 SettingsStore::StatementUse SettingsStore::statement(const std::string& sql) {
@@ -139,55 +86,38 @@ SettingsStore::StatementUse SettingsStore::statement(const std::string& sql) {
     return StatementUse(*found->second);
 }
 
-void SettingsStore::openInMemory() {
-    sqlite3* raw = nullptr;
-    sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    useDatabase(SqliteDatabase(raw), false);
-    exec(raw, kSchema);
+void SettingsStore::runInMemory(const std::string& why) {
+    queueMessage(why + kNotKept);
+    useDatabase(openStoreFile(":memory:").db, false);
 }
 
-// Keeps the damaged file (and its journal) under a new name beside the fresh one.
-void SettingsStore::recoverDamagedFile() {
-    // Another copy of the program may have set the file aside a moment ago; its fresh file is kept.
-    if (openFile(file_) == SQLITE_OK) return;
-    std::filesystem::path aside = withSuffix(file_, ".damaged-" + timeStamp());
-    for (int n = 2; std::filesystem::exists(aside); ++n)
-        aside = withSuffix(file_, ".damaged-" + timeStamp() + "-" + std::to_string(n));
-    std::error_code error;
-    std::filesystem::rename(file_, aside, error);
-    if (error == std::errc::no_such_file_or_directory && openFile(file_) == SQLITE_OK) return;
-    if (error) {
-        openInMemory();
-        queue("The settings file " + file_.string() + " is damaged and could not be moved aside (" +
-              error.message() + "); it is left as it is. Results and fields of this session will not be kept.");
-        return;
+void SettingsStore::settle() {
+    statements_.clear();
+    if (trouble_ == Trouble::Damaged) {
+        attach(OpenedFile{SQLITE_CORRUPT, std::move(db_)});
+    } else {
+        db_.reset();
+        attach(openStoreFile(file_));
     }
-    const auto journal = withSuffix(file_, "-journal");
-    if (std::filesystem::exists(journal)) std::filesystem::rename(journal, withSuffix(aside, "-journal"), error);
-    const int code = openFile(file_);
-    if (code != SQLITE_OK) {
-        openInMemory();
-        queue("The settings file " + file_.string() + " was damaged and has been kept as " + aside.string() +
-              ". A new one cannot be started (" + sqlite3_errstr(code) +
-              "). Results and fields of this session will not be kept.");
-        return;
-    }
-    queue("The settings file " + file_.string() + " was damaged. It has been kept as " + aside.string() +
-          ", and a new settings file has been started.");
 }
 
-void SettingsStore::queue(const std::string& text) {
+void SettingsStore::queueMessage(const std::string& text) {
     // One failure tends to repeat for every value of a record; the user hears of it once.
     if (!messages_.empty() && messages_.back().text == text) return;
     messages_.push_back({text, kMessageTitle});
 }
 
-void SettingsStore::reportFailure(int code, bool writing) {
-    if (writing)
-        queue("Could not write to the settings file " + file_.string() + " (" + sqlite3_errstr(code) +
+void SettingsStore::failed(int code, bool writing) {
+    if (isDamage(code)) {
+        trouble_ = Trouble::Damaged;
+    } else if (code == SQLITE_READONLY_DBMOVED) {
+        if (trouble_ == Trouble::None) trouble_ = Trouble::Moved;
+    } else if (writing) {
+        queueMessage("Could not write to the settings file " + file_.string() + " (" + sqlite3_errstr(code) +
               "). Nothing was changed.");
-    else
-        queue("Could not read the settings file " + file_.string() + " (" + sqlite3_errstr(code) + ").");
+    } else {
+        queueMessage("Could not read the settings file " + file_.string() + " (" + sqlite3_errstr(code) + ").");
+    }
 }
 
 std::vector<UserMessage> SettingsStore::takeMessages() { return std::exchange(messages_, {}); }
@@ -205,43 +135,61 @@ int SettingsStore::writeBatch(const std::function<int()>& body) {
     return code;
 }
 
-bool SettingsStore::transaction(const std::function<bool()>& body) {
+bool SettingsStore::runTransaction(const std::function<bool()>& body) {
     int code = exec(db_.get(), "BEGIN IMMEDIATE");
     if (code != SQLITE_OK) {
-        reportFailure(code, true);
+        failed(code, true);
         return false;
     }
-    if (!body()) {
+    // Damage met inside the body leaves nothing behind, whatever the body says.
+    if (!body() || !usable()) {
         exec(db_.get(), "ROLLBACK");
         return false;
     }
     code = exec(db_.get(), "COMMIT");
     if (code != SQLITE_OK) {
         exec(db_.get(), "ROLLBACK");
-        reportFailure(code, true);
+        failed(code, true);
         return false;
     }
     return true;
 }
 
+bool SettingsStore::transaction(const std::function<bool()>& body) {
+    for (int attempt = 0;; ++attempt) {
+        const int generation = generation_;
+        bool kept = false;
+        {
+            Use use(*this);
+            kept = usable() && runTransaction(body);
+        }
+        // A fresh file came in when the use ended: it takes what the damaged one could not.
+        if (kept || attempt > 0 || generation_ == generation) return kept;
+    }
+}
+
 void SettingsStore::snapshot(const std::function<void()>& body) {
+    Use use(*this);
     // Inside a transaction already, the body simply takes part in it.
-    const bool own = sqlite3_get_autocommit(db_.get()) && exec(db_.get(), "BEGIN") == SQLITE_OK;
+    const bool own = usable() && sqlite3_get_autocommit(db_.get()) && exec(db_.get(), "BEGIN") == SQLITE_OK;
     body();
     if (own) exec(db_.get(), "COMMIT");
 }
 
 std::optional<SettingsStore::OpenKey> SettingsStore::openKey(std::string_view keyPath) {
+    Use use(*this);
+    if (!usable()) return std::nullopt;
     const std::string path = normalKeyPath(keyPath);
     auto find = statement("SELECT 1 FROM setting_keys WHERE path = ?1");
     find->bind(1, path);
     const int code = find->step();
     if (code == SQLITE_ROW) return OpenKey{path};
-    if (code != SQLITE_DONE) reportFailure(code, false);
+    if (code != SQLITE_DONE) failed(code, false);
     return std::nullopt;
 }
 
 SettingValue SettingsStore::ReadSetting(std::string_view keyPath, std::string_view name) {
+    Use use(*this);
     SettingValue value;
     if (auto key = openKey(keyPath)) ReadOpenValue(*key, name, value);
     return value;
@@ -249,6 +197,7 @@ SettingValue SettingsStore::ReadSetting(std::string_view keyPath, std::string_vi
 
 void SettingsStore::WriteSetting(std::string_view keyPath, std::string_view name, const SettingValue& value,
                                  int type) {
+    Use use(*this);
     if (auto key = openKey(keyPath)) WriteOpenValue(*key, name, type, value);
 }
 
@@ -267,15 +216,17 @@ int SettingsStore::createKey(const std::string& path) {
 }
 
 void SettingsStore::CreateSettingKey(std::string_view keyPath) {
+    Use use(*this);
     const std::string path = normalKeyPath(keyPath);
-    if (path.empty()) return;
+    if (path.empty() || !usable()) return;
     const int code = createKey(path);
-    if (code != SQLITE_OK) reportFailure(code, true);
+    if (code != SQLITE_OK) failed(code, true);
 }
 
 void SettingsStore::DeleteSettingKey(std::string_view keyPath) {
+    Use use(*this);
     const std::string path = normalKeyPath(keyPath);
-    if (path.empty()) return;
+    if (path.empty() || !usable()) return;
     const int code = writeBatch([&] {
         for (const char* table : {"setting_values", "setting_keys"}) {
             auto remove = statement(std::string("DELETE FROM ") + table + " WHERE " + kSubtree);
@@ -285,11 +236,13 @@ void SettingsStore::DeleteSettingKey(std::string_view keyPath) {
         }
         return SQLITE_OK;
     });
-    if (code != SQLITE_OK) reportFailure(code, true);
+    if (code != SQLITE_OK) failed(code, true);
 }
 
 int SettingsStore::WriteOpenValue(const OpenKey& key, std::string_view name, int type, const SettingValue& value) {
+    Use use(*this);
     if (type != kTextType && type != kIntType) return kStoreOk;
+    if (!usable()) return kStoreFailed;
     auto write = statement(
         "INSERT INTO setting_values (path, name, type, value) "
         "SELECT ?1, ?2, ?3, ?4 WHERE EXISTS (SELECT 1 FROM setting_keys WHERE path = ?1) "
@@ -306,36 +259,42 @@ int SettingsStore::WriteOpenValue(const OpenKey& key, std::string_view name, int
     }
     const int code = write->step();
     if (code != SQLITE_DONE) {
-        reportFailure(code, true);
+        failed(code, true);
         return kStoreFailed;
     }
     return sqlite3_changes(db_.get()) > 0 ? kStoreOk : kStoreMissing;
 }
 
 int SettingsStore::ReadOpenValue(const OpenKey& key, std::string_view name, SettingValue& out) {
+    Use use(*this);
+    if (!usable()) return kStoreFailed;
     auto read = statement("SELECT type, value FROM setting_values WHERE path = ?1 AND name = ?2");
     read->bind(1, key.path);
     read->bind(2, name);
     const int code = read->step();
     if (code == SQLITE_DONE) return kStoreMissing;
     if (code != SQLITE_ROW) {
-        reportFailure(code, false);
+        failed(code, false);
         return kStoreFailed;
     }
     const auto type = read->integer(0);
-    if (type == kTextType) {
+    const int kind = read->columnType(1);
+    if (type == kTextType && kind == SQLITE_TEXT) {
         // Texts are kept NUL-terminated and come back with their terminator.
         out = read->text(1) + '\0';
         return kStoreOk;
     }
-    if (type == kIntType) {
-        out = static_cast<std::int32_t>(read->integer(1));
+    const std::int64_t number = read->integer(1);
+    if (type == kIntType && kind == SQLITE_INTEGER && number >= INT32_MIN && number <= INT32_MAX) {
+        out = static_cast<std::int32_t>(number);
         return kStoreOk;
     }
     return kStoreUnsupportedType;
 }
 
 std::vector<std::string> SettingsStore::SubKeys(std::string_view keyPath) {
+    Use use(*this);
+    if (!usable()) return {};
     const std::string path = normalKeyPath(keyPath);
     auto list = statement(
         "SELECT substr(path, length(?1) + 2) FROM setting_keys "
@@ -345,7 +304,7 @@ std::vector<std::string> SettingsStore::SubKeys(std::string_view keyPath) {
     std::vector<std::string> names;
     int code;
     while ((code = list->step()) == SQLITE_ROW) names.push_back(list->text(0));
-    if (code != SQLITE_DONE) reportFailure(code, false);
+    if (code != SQLITE_DONE) failed(code, false);
     return names;
 }
 

@@ -11,6 +11,7 @@
 
 #include "records/setting_value.h"
 #include "records/sqlite_handle.h"
+#include "records/store_file.h"
 #include "records/user_message.h"
 
 namespace tallowen {
@@ -24,9 +25,11 @@ inline constexpr int kStoreUnsupportedType = -1;
 // The hierarchical settings store: keys named by backslash-separated paths, each holding named
 // values of the text or the integer type, kept in one SQLite file. Every write is a transaction.
 //
-// A file that is damaged is moved aside and a fresh one started; a file that cannot be opened at
-// all leaves a store in memory for this run. Either way, and whenever a read or write fails, a
-// message for the user is queued (takeMessages); the program carries on.
+// A damaged file, found so at start or met later during a read or a write, is moved aside unchanged
+// and a fresh one started; a file that cannot be opened at all leaves a store in memory for this run.
+// Either way, and whenever a read or write fails, a message for the user is queued (takeMessages);
+// the program carries on. A value that breaks the table's rules (written by another tool with the
+// checks off) reads as missing.
 class SettingsStore {
 public:
     explicit SettingsStore(const std::filesystem::path& file);
@@ -51,7 +54,8 @@ public:
 
     // Writes as text (type 1) or integer (type 4); any other type writes nothing and returns kStoreOk.
     int WriteOpenValue(const OpenKey& key, std::string_view name, int type, const SettingValue& value);
-    // Reads into `out`; leaves `out` untouched unless the value was read.
+    // Reads into `out`; leaves `out` untouched unless the value was read. A value whose content does
+    // not fit its type reads like one of an unsupported type.
     int ReadOpenValue(const OpenKey& key, std::string_view name, SettingValue& out);
 
     // The names of the keys directly below the key, sorted.
@@ -59,27 +63,53 @@ public:
 
     // Runs `body` inside one write transaction taken at once, so that what it reads cannot change
     // before it writes, even by another process. Keeps the changes only when `body` returns true.
+    // When the file turns out damaged, or another copy has set it aside, on the way, `body` runs once
+    // more on the fresh file, so that what it writes is not lost.
     bool transaction(const std::function<bool()>& body);
 
     // Runs `body` inside one read transaction: what it reads is one state of the store, and it
     // reads faster than statement by statement.
     void snapshot(const std::function<void()>& body);
 
-    // Messages for the user queued since the last call.
+    // Messages for the user queued since the last call: the store's own, and those that the readers
+    // of stored data add, all shown the same way (a message box with an OK button in the game, a
+    // line on stderr in the engine tool).
     std::vector<UserMessage> takeMessages();
+    // Queues a message; one just like the last one queued is not repeated.
+    void queueMessage(const std::string& text);
 
     const std::filesystem::path& file() const { return file_; }
     // False when this run keeps its settings in memory only.
     bool persistent() const { return persistent_; }
 
 private:
-    int openFile(const std::filesystem::path& file);
-    void openInMemory();
-    void recoverDamagedFile();
+    // Takes the file as opening left it; a damaged one is set aside and a fresh one opened.
+    void attach(OpenedFile opened);
+    void runInMemory(const std::string& why);
     int writeBatch(const std::function<int()>& body);
+    bool runTransaction(const std::function<bool()>& body);
     int createKey(const std::string& path);
-    void reportFailure(int code, bool writing);
-    void queue(const std::string& text);
+    // Notes a failed statement: damage, or a file moved away by another copy, is dealt with once the
+    // outermost operation ends; any other failure is reported at once.
+    void failed(int code, bool writing);
+    // False once damage or a moved file has been met: nothing more is read from or written to it.
+    bool usable() const { return trouble_ == Trouble::None; }
+    void settle();
+
+    // One public operation under way; the outermost one settles what was met on the way, when no
+    // statement or transaction is open any more.
+    class Use {
+    public:
+        explicit Use(SettingsStore& store) : store_(store) { ++store_.depth_; }
+        ~Use() {
+            if (--store_.depth_ == 0 && !store_.usable()) store_.settle();
+        }
+        Use(const Use&) = delete;
+        Use& operator=(const Use&) = delete;
+
+    private:
+        SettingsStore& store_;
+    };
 
     // A prepared statement kept for the next call; reset when the use ends, so that no read is
     // left open to hold off other copies of the program.
@@ -97,10 +127,15 @@ private:
     StatementUse statement(const std::string& sql);
     void useDatabase(SqliteDatabase db, bool persistent);
 
+    enum class Trouble { None, Damaged, Moved };
+
     std::filesystem::path file_;
     SqliteDatabase db_;
     std::map<std::string, std::unique_ptr<SqliteStatement>, std::less<>> statements_;  // of db_
     bool persistent_ = true;
+    Trouble trouble_ = Trouble::None;
+    int depth_ = 0;            // public operations under way
+    int generation_ = 0;       // counts the files this store has opened
     std::vector<UserMessage> messages_;
 };
 

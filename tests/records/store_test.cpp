@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "records/game_records.h"
+#include "records/setting_paths.h"
 #include "records/settings_store.h"
 #include "test_store.h"
 
@@ -82,24 +84,53 @@ TEST(SettingsStoreTest, KeysFormTreesKeptAcrossRuns) {
     EXPECT_TRUE(store.takeMessages().empty());
 }
 
+// A store of `records` game records, written at once.
+void storeRecords(const std::filesystem::path& file, int records) {
+    SettingsStore store(file);
+    store.transaction([&] {
+        for (int i = 1; i <= records; ++i) writeRecord(store, i, testing::decidedGame("P" + std::to_string(i), "Q", 40, 24));
+        return true;
+    });
+}
+
+// The first column of the first row a query gives on the file.
+std::string firstRow(const std::filesystem::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    std::string row;
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
+    if (sqlite3_step(statement) == SQLITE_ROW) row = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return row;
+}
+
 TEST(SettingsStoreTest, ADamagedFileIsKeptAsideAndAFreshStoreStarted) {
     const std::vector<std::function<void(const std::filesystem::path&)>> damages = {
         [](const auto& file) { std::ofstream(file, std::ios::binary) << std::string(3000, 'G'); },
         [](const auto& file) {  // pages past the header overwritten
             {
                 SettingsStore store(file);
-                store.CreateSettingKey(kKey);
-                for (int i = 0; i < 200; ++i) store.WriteSetting(kKey, std::to_string(i), std::string(100, 'x'), kTextType);
+                store.transaction([&] {
+                    store.CreateSettingKey(kKey);
+                    for (int i = 0; i < 200; ++i) store.WriteSetting(kKey, std::to_string(i), std::string(100, 'x'), kTextType);
+                    return true;
+                });
             }
             std::string bytes = readFile(file);
             for (std::size_t i = 4096; i + 1024 < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7919 % 251);
             std::ofstream(file, std::ios::binary) << bytes;
         },
+        [](const auto& file) {  // one digit of a record's key changed inside a page: the quick check passes
+            storeRecords(file, 40);
+            std::string bytes = readFile(file);
+            bytes[bytes.rfind("Hry\\00012") + 7] = '9';
+            std::ofstream(file, std::ios::binary) << bytes;
+            ASSERT_EQ(firstRow(file, "PRAGMA quick_check"), "ok");
+        },
         [](const auto& file) {  // another program's database
-            sqlite3* db = nullptr;
-            sqlite3_open(file.c_str(), &db);
-            sqlite3_exec(db, "CREATE TABLE setting_values (x INTEGER);", nullptr, nullptr, nullptr);
-            sqlite3_close(db);
+            testing::runSql(file, "CREATE TABLE setting_values (x INTEGER);");
         },
     };
     for (std::size_t d = 0; d < damages.size(); ++d) {
@@ -110,17 +141,83 @@ TEST(SettingsStoreTest, ADamagedFileIsKeptAsideAndAFreshStoreStarted) {
         SettingsStore store(file);
         const auto aside = keptAside(dir);
         ASSERT_EQ(aside.size(), 1u) << d;
-        EXPECT_EQ(readFile(aside[0]), damaged) << d;
         const auto messages = store.takeMessages();
         ASSERT_EQ(messages.size(), 1u) << d;
         EXPECT_THAT(messages[0].text, HasSubstr(aside[0].string())) << d;
-        EXPECT_TRUE(missing(store.ReadSetting(kKey, "0"))) << d;
+        EXPECT_TRUE(store.SubKeys("").empty()) << d;
         store.CreateSettingKey(kKey);
         store.WriteSetting(kKey, "v", std::string("fresh"), kTextType);
         SettingsStore again(file);
         EXPECT_EQ(storedText(again.ReadSetting(kKey, "v")), "fresh") << d;
         EXPECT_TRUE(again.takeMessages().empty()) << d;
+        EXPECT_EQ(readFile(aside[0]), damaged) << d;
     }
+}
+
+// SQLite's damage met by a read or a write after the start is dealt with as at the start: the file is
+// kept as it is, the person told, and a fresh file takes what was to be written, also from a second
+// copy that had the damaged file open.
+TEST(SettingsStoreTest, DamageMetWhileRunningIsKeptAsideAndWhatWasToBeWrittenGoesToAFreshFile) {
+    TempDir dir;
+    const auto file = dir / "s.sqlite3";
+    storeRecords(file, 40);
+    SettingsStore reader(file), writer(file);
+    ASSERT_EQ(recordNumbers(reader).size(), 40u);
+    // The values' root page gets an invalid page type, and the file's change counter moves on so that
+    // no copy keeps reading its cached pages.
+    std::string bytes = readFile(file);
+    const std::size_t root = std::stoul(firstRow(file, "SELECT rootpage FROM sqlite_schema WHERE name = 'setting_values'"));
+    bytes[(root - 1) * std::stoul(firstRow(file, "PRAGMA page_size"))] = '\x7f';
+    ++bytes[27];
+    std::ofstream(file, std::ios::binary) << bytes;
+
+    EXPECT_TRUE(recordNumbers(reader).empty());
+    const auto aside = keptAside(dir);
+    ASSERT_EQ(aside.size(), 1u);
+    const auto messages = reader.takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_THAT(messages[0].text, HasSubstr(aside[0].string()));
+
+    GameRecords(writer).recordGame(testing::decidedGame("Eva", "Adam", 40, 24));
+    GameRecords(reader).recordGame(testing::decidedGame("Ida", "Adam", 40, 24));
+    EXPECT_TRUE(writer.takeMessages().empty());
+    EXPECT_EQ(readFile(aside[0]), bytes);
+    EXPECT_EQ(keptAside(dir).size(), 1u);
+    SettingsStore fresh(file);
+    EXPECT_EQ(recordNumbers(fresh), (std::vector<long>{1, 2}));
+    EXPECT_EQ(storedText(fresh.ReadSetting(recordKey(1), "Hráč1")), "Eva");
+}
+
+// Copies of an older program made the tables one at a time; such a file is ours to complete. A value
+// that breaks the table's rules (text where a number belongs, written with the checks off) reads as
+// missing and leaves the file in place.
+TEST(SettingsStoreTest, AFileWithPartOfTheTablesIsCompletedAndABadValueReadsAsMissing) {
+    TempDir dir;
+    const auto file = dir / "s.sqlite3";
+    testing::runSql(file, "CREATE TABLE setting_keys (path TEXT PRIMARY KEY) STRICT, WITHOUT ROWID;"
+                          "INSERT INTO setting_keys VALUES ('Software');");
+    {
+        SettingsStore store(file);
+        EXPECT_TRUE(store.takeMessages().empty());
+        EXPECT_TRUE(store.openKey("Software"));
+        store.CreateSettingKey(kKey);
+        for (const char* name : {"text", "big", "blob", "type"}) store.WriteSetting(kKey, name, std::int32_t{1}, kIntType);
+    }
+    testing::runSql(file, "PRAGMA ignore_check_constraints = ON;"
+                          "UPDATE setting_values SET value = 'many' WHERE name = 'text';"
+                          "UPDATE setting_values SET value = 1099511627776 WHERE name = 'big';"
+                          "UPDATE setting_values SET value = x'4142' WHERE name = 'blob';"
+                          "UPDATE setting_values SET type = 7 WHERE name = 'type';");
+    SettingsStore store(file);
+    const auto key = store.openKey(kKey);
+    ASSERT_TRUE(key);
+    for (const char* name : {"text", "big", "blob", "type"}) {
+        SettingValue out = std::int32_t{99};
+        EXPECT_EQ(store.ReadOpenValue(*key, name, out), kStoreUnsupportedType) << name;
+        EXPECT_EQ(out, SettingValue(std::int32_t{99})) << name;
+    }
+    EXPECT_TRUE(store.takeMessages().empty());
+    EXPECT_TRUE(keptAside(dir).empty());
 }
 
 TEST(SettingsStoreTest, AStoreThatCannotBeOpenedRunsInMemoryAndSaysSo) {

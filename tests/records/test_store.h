@@ -10,11 +10,13 @@
 
 namespace tallowen::testing {
 
-// A fresh directory under the system's temporary folder, removed with everything in it.
+// A fresh directory under `base` (the system's temporary folder when empty), removed with everything
+// in it.
 class TempDir {
 public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallowen-test-XXXXXX").string();
+    explicit TempDir(const std::filesystem::path& base = {}) {
+        const auto folder = base.empty() ? std::filesystem::temp_directory_path() : base;
+        std::string pattern = (folder / "tallowen-test-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
     }
     ~TempDir() {
@@ -36,15 +38,19 @@ inline FinishedGame decidedGame(const std::string& player1, const std::string& p
             count1 > count2 ? 1 : count2 > count1 ? 2 : 0};
 }
 
+// Runs SQL on the store file through a connection of its own, as another tool would.
+inline void runSql(const std::filesystem::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
 // Makes the store file refuse to store the values for which `condition` holds (in terms of NEW.name
 // and NEW.value), as a full disk or a lost lock would.
 inline void refuseWrites(const std::filesystem::path& file, const std::string& condition) {
-    sqlite3* db = nullptr;
-    sqlite3_open(file.c_str(), &db);
-    const std::string sql = "CREATE TRIGGER refuse BEFORE INSERT ON setting_values WHEN " + condition +
-                            " BEGIN SELECT RAISE(ABORT, 'refused'); END;";
-    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    runSql(file, "CREATE TRIGGER refuse BEFORE INSERT ON setting_values WHEN " + condition +
+                     " BEGIN SELECT RAISE(ABORT, 'refused'); END;");
 }
 
 }  // namespace tallowen::testing
