@@ -28,8 +28,17 @@ struct StoredGame {
     std::string share;     // the winner's share of the figures in per cent, at most one decimal; "50" in a tie
 };
 
-// Every stored game in number order. A damaged record (a player, a count or a figure text missing,
-// a figure text shorter than four characters, an unknown winner) is left out and left alone.
-std::vector<StoredGame> readStoredGames(SettingsStore& store);
+struct StoredGames {
+    std::vector<StoredGame> games;  // in number order
+    int skipped = 0;                // records left out
+};
+
+// Every stored game. A record that cannot be read is left out, left alone and counted: a value of it
+// that breaks the store's rules, a player, a count or a figure text missing, a negative count, a
+// figure text shorter than four characters, a winner other than 1 or 2 (a missing one counts as a tie).
+StoredGames readStoredGames(SettingsStore& store);
+
+// What the person is told about the records left out.
+std::string skippedGamesText(int skipped);
 
 }  // namespace tallowen

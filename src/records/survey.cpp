@@ -18,7 +18,11 @@ void PruzkHer(SettingsStore& store, Statistics& statistics) {
     for (auto& box : statistics.Text3) box.List.clear();
     statistics.ComboB.clear();
 
-    for (const StoredGame& game : readStoredGames(store)) {
+    const StoredGames stored = readStoredGames(store);
+    if (stored.skipped > 0 && stored.skipped != statistics.skippedRecords)
+        store.queueMessage(skippedGamesText(stored.skipped));
+    statistics.skippedRecords = stored.skipped;
+    for (const StoredGame& game : stored.games) {
         LST[0].push_back(game.fieldName);
         LST[1].push_back(game.player1);
         LST[2].push_back(game.player2);

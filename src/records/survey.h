@@ -27,10 +27,13 @@ struct Statistics {
     std::array<NameBox, 2> Text3;
     std::vector<std::string> ComboB;
     int HScroll1Max = -1;
+    int skippedRecords = 0;  // stored games the last run left out because they could not be read
 };
 
 // Rebuilds the statistics from every stored game in number order. The name boxes keep the texts
-// typed into them; each known name is listed once, with the figure of its earliest game.
+// typed into them; each known name is listed once, with the figure of its earliest game. When the
+// number of records left out differs from the last run's (at the first run: when any is), the store
+// queues a message saying how many, so the person hears of them once and not at every new game.
 void PruzkHer(SettingsStore& store, Statistics& statistics);
 
 }  // namespace tallowen
