@@ -1,66 +1,93 @@
 #include "cli/arguments.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 
+#include "cli/quoted_input.h"
 #include "engine/field_strings.h"
 
 namespace tallowen::cli {
 
-std::optional<std::string> Arguments::option(const std::string& name) const {
+namespace {
+
+bool isOptionWord(std::string_view word) {
+    return word.size() > 2 && word.substr(0, 2) == "--" && word[2] >= 'a' && word[2] <= 'z';
+}
+
+std::string optionList(std::initializer_list<OptionSpec> table) {
+    if (table.size() == 0) return "the command takes no options";
+    std::string list = "options:";
+    for (const OptionSpec& spec : table) list += " --" + std::string(spec.name);
+    return list;
+}
+
+}  // namespace
+
+std::optional<std::string> Arguments::option(std::string_view name) const {
     auto it = options.find(name);
     if (it == options.end()) return std::nullopt;
     return it->second;
 }
 
-Arguments parseArguments(int argc, char** argv, const std::vector<std::string>& flags) {
+Arguments parseArguments(int argc, char** argv, std::initializer_list<OptionSpec> table) {
     Arguments args;
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
-        std::string word = argv[i];
+        const std::string_view word = argv[i];
         if (word == "--" && !optionsEnded) {
             optionsEnded = true;
             continue;
         }
-        // Field strings may begin with "--" too ("-" is a player 2 piece): options are lower-case words.
-        if (!optionsEnded && word.size() > 2 && word.rfind("--", 0) == 0 && std::islower(static_cast<unsigned char>(word[2]))) {
-            const std::string name = word.substr(2);
-            if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
-                args.options[name] = "";
-                continue;
-            }
-            if (i + 1 >= argc) throw UsageError{"option --" + name + " needs a value"};
-            args.options[name] = argv[++i];
-        } else {
-            args.positional.push_back(word);
+        if (optionsEnded || !isOptionWord(word)) {
+            args.positional.emplace_back(word);
+            continue;
         }
+        const std::string_view name = word.substr(2);
+        const auto spec = std::find_if(table.begin(), table.end(), [&](const OptionSpec& s) { return s.name == name; });
+        if (spec == table.end()) throw UsageError{"unknown option " + quotedInput(word) + " (" + optionList(table) + ")"};
+        if (args.flag(name)) throw UsageError{"option --" + std::string(name) + " is given twice"};
+        std::string value;
+        if (!spec->flag) {
+            // A mistyped option after this one is not taken as its value.
+            if (i + 1 >= argc || isOptionWord(argv[i + 1]))
+                throw UsageError{"option --" + std::string(name) + " needs a value"};
+            value = argv[++i];
+            if (value.empty()) throw UsageError{"option --" + std::string(name) + " is given an empty value"};
+        }
+        args.options.emplace(name, std::move(value));
     }
+    for (const OptionSpec& spec : table)
+        if (!spec.needs.empty() && args.flag(spec.name) && !args.flag(spec.needs))
+            throw UsageError{"option --" + std::string(spec.name) + " is used only with --" + std::string(spec.needs)};
     return args;
+}
+
+void refuseExtraPositional(const Arguments& args, std::size_t most) {
+    if (args.positional.size() > most) throw UsageError{"unexpected argument " + quotedInput(args.positional[most])};
 }
 
 MoveRule ruleOption(const Arguments& args) {
     const std::string rule = requiredOption(args, "rule");
     if (rule == "star") return MoveRule::Star;
     if (rule == "cross") return MoveRule::Cross;
-    throw UsageError{"unknown rule '" + rule + "' (expected star or cross)"};
+    throw UsageError{"unknown rule " + quotedInput(rule) + " (expected star or cross)"};
 }
 
-std::string requiredOption(const Arguments& args, const std::string& name) {
+std::string requiredOption(const Arguments& args, std::string_view name) {
     auto value = args.option(name);
-    if (!value) throw UsageError{"missing option --" + name};
+    if (!value) throw UsageError{"missing option --" + std::string(name)};
     return *value;
 }
 
-int intOption(const Arguments& args, const std::string& name, int fallback, int lo, int hi) {
+int intOption(const Arguments& args, std::string_view name, int fallback, int lo, int hi) {
     auto value = args.option(name);
     if (!value) return fallback;
     int n = 0;
     const char* end = value->data() + value->size();
     auto [ptr, ec] = std::from_chars(value->data(), end, n);
     if (ec != std::errc() || ptr != end || n < lo || n > hi)
-        throw UsageError{"--" + name + " must be a whole number from " + std::to_string(lo) + " to " +
-                         std::to_string(hi)};
+        throw UsageError{"--" + std::string(name) + " must be a whole number from " + std::to_string(lo) + " to " +
+                         std::to_string(hi) + ", not " + quotedInput(*value)};
     return n;
 }
 

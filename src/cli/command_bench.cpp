@@ -5,6 +5,7 @@
 #include "cli/bench.h"
 #include "cli/bench_opponent.h"
 #include "cli/bench_render.h"
+#include "cli/bench_store.h"
 #include "cli/commands.h"
 
 namespace tallowen::cli {
@@ -13,14 +14,13 @@ namespace {
 
 // Each part of the program that has speed targets contributes its figures here.
 std::vector<BenchPart (*)()> benchParts() {
-    return {opponentBench, renderBench};
+    return {opponentBench, renderBench, storeBench};
 }
 
 }  // namespace
 
 int runBench(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv);
-    if (!args.positional.empty()) throw UsageError{"bench takes no arguments"};
+    refuseExtraPositional(parseArguments(argc, argv, {}), 0);
     Checksum signature;
     std::cout << std::setprecision(4);
     for (auto part : benchParts()) {

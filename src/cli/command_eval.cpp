@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/quoted_input.h"
 #include "engine/field_strings.h"
 #include "opponent/move_search.h"
 
@@ -19,8 +20,8 @@ LastMove parseLastMove(const std::string& text, int side) {
     for (int i = 0; i < 4; ++i) {
         auto [next, ec] = std::from_chars(p, end, v[i]);
         const bool separatorOk = i == 3 ? next == end : next < end && *next == ',';
-        if (ec != std::errc() || !separatorOk) throw UsageError{"malformed --last '" + text + "' (expected sx,sy,tx,ty)"};
-        if (v[i] < 0 || v[i] >= side) throw UsageError{"--last '" + text + "' names a cell off the field"};
+        if (ec != std::errc() || !separatorOk) throw UsageError{"malformed --last " + quotedInput(text) + " (expected sx,sy,tx,ty)"};
+        if (v[i] < 0 || v[i] >= side) throw UsageError{"--last " + quotedInput(text) + " names a cell off the field"};
         p = next + 1;
     }
     return LastMove{static_cast<double>(v[0]), static_cast<double>(v[1]), static_cast<double>(v[2]),
@@ -30,12 +31,12 @@ LastMove parseLastMove(const std::string& text, int side) {
 }  // namespace
 
 int runEval(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv);
+    const Arguments args = parseArguments(argc, argv, {kRuleOption, {"level"}, {"last"}});
     const MoveRule rule = ruleOption(args);
     requiredOption(args, "level");
     const int level = intOption(args, "level", 2, 0, 3);
     const std::string gameString = gameStringArgument(args, 0);
-    if (args.positional.size() > 1) throw UsageError{"unexpected argument '" + args.positional[1] + "'"};
+    refuseExtraPositional(args, 1);
 
     Board board;
     const ParsedGame parsed = parseGameString(gameString, board);

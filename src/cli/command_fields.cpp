@@ -8,8 +8,8 @@ namespace tallowen::cli {
 
 // The field library, one entry a line: slot mark, name and field string, separated by tabs.
 int runFields(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv);
-    if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional[0] + "'"};
+    const Arguments args = parseArguments(argc, argv, {kStoreOption});
+    refuseExtraPositional(args, 0);
     const auto store = openStore(args);
     FieldLibrary library(*store);
     library.NajitMapy();

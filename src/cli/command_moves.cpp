@@ -8,10 +8,10 @@
 namespace tallowen::cli {
 
 int runMoves(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv);
+    const Arguments args = parseArguments(argc, argv, {kRuleOption});
     const MoveRule rule = ruleOption(args);
     const std::string game = gameStringArgument(args, 0);
-    if (args.positional.size() > 1) throw UsageError{"unexpected argument '" + args.positional[1] + "'"};
+    refuseExtraPositional(args, 1);
 
     HeadlessGame headless;
     headless.start(rule, game);

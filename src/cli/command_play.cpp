@@ -3,6 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/quoted_input.h"
 #include "engine/headless_game.h"
 #include "engine/field_strings.h"
 
@@ -24,7 +25,7 @@ Click parseMove(const std::string& text) {
     for (int i = 0; i < 4; ++i) {
         auto [next, ec] = std::from_chars(p, end, *parts[i]);
         const bool separatorOk = separators[i] == '\0' ? next == end : next < end && *next == separators[i];
-        if (ec != std::errc() || !separatorOk) throw UsageError{"malformed move '" + text + "' (expected sx,sy:tx,ty)"};
+        if (ec != std::errc() || !separatorOk) throw UsageError{"malformed move " + quotedInput(text) + " (expected sx,sy:tx,ty)"};
         p = next + 1;
     }
     return c;
@@ -35,7 +36,7 @@ bool onField(const GameWindow& g, int x, int y) { return x >= 0 && y >= 0 && x <
 void makeMove(HeadlessGame& headless, const std::string& text) {
     const Click c = parseMove(text);
     GameWindow& g = headless.game();
-    const UsageError illegal{"move " + text + " is not legal here"};
+    const UsageError illegal{"move " + quotedInput(text) + " is not legal here"};
     if (g.GameOver || !onField(g, c.sx, c.sy) || !onField(g, c.tx, c.ty)) throw illegal;
     if (g.board(c.sx, c.sy) != pieceOf(g.CurPlayer)) throw illegal;
     auto clickCell = [&g](int x, int y) { g.PL_MouseDown((x + 0.5) * g.CellW, (y + 0.5) * g.CellH); };
@@ -49,7 +50,7 @@ void makeMove(HeadlessGame& headless, const std::string& text) {
 }  // namespace
 
 int runPlay(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv);
+    const Arguments args = parseArguments(argc, argv, {kRuleOption});
     const MoveRule rule = ruleOption(args);
     const std::string gameString = gameStringArgument(args, 0);
 

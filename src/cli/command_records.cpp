@@ -8,10 +8,12 @@ namespace tallowen::cli {
 
 // The stored games as the statistics read them, one a line, fields separated by tabs.
 int runRecords(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv);
-    if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional[0] + "'"};
+    const Arguments args = parseArguments(argc, argv, {kStoreOption});
+    refuseExtraPositional(args, 0);
     const auto store = openStore(args);
-    for (const StoredGame& game : readStoredGames(*store)) {
+    const StoredGames stored = readStoredGames(*store);
+    if (stored.skipped > 0) store->queueMessage(skippedGamesText(stored.skipped));
+    for (const StoredGame& game : stored.games) {
         std::cout << game.fieldName << '\t' << game.player1 << '\t' << game.player2 << '\t' << game.count1 << '\t'
                   << game.count2 << '\t' << game.movement << '\t' << game.turns << '\t' << game.winner << '\t'
                   << game.share << '\t' << game.times << '\n';

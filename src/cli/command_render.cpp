@@ -1,10 +1,17 @@
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <vector>
 
+#include <QBuffer>
+
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/quoted_input.h"
 #include "engine/headless_game.h"
 #include "engine/player_names.h"
 #include "render/board_painter.h"
@@ -30,7 +37,7 @@ int smallNumber(const std::string& text, int lo, int hi, const std::string& what
     auto [ptr, ec] = std::from_chars(text.data(), end, n);
     if (text.empty() || ec != std::errc() || ptr != end || n < lo || n > hi)
         throw UsageError{what + " must be a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
-                         ", not '" + text + "'"};
+                         ", not " + quotedInput(text)};
     return n;
 }
 
@@ -40,7 +47,7 @@ Colour hexColour(const std::string& text) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value, 16);
     if (text.size() != 6 || ec != std::errc() || ptr != end)
-        throw UsageError{"--looks colours are six hexadecimal digits RRGGBB, not '" + text + "'"};
+        throw UsageError{"--looks colours are six hexadecimal digits RRGGBB, not " + quotedInput(text)};
     return rgb(static_cast<int>(value >> 16), static_cast<int>((value >> 8) & 0xFF), static_cast<int>(value & 0xFF));
 }
 
@@ -56,6 +63,20 @@ void applyLooks(const Arguments& args, GameWindow& game) {
     }
 }
 
+// Writes the file itself rather than through the toolkit, so that a failure is one line with its
+// reason. Returns the reason, or nothing when the file was written.
+std::optional<std::string> writeFile(const std::string& path, const QByteArray& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return std::strerror(errno);
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, file) == size;
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written) return std::strerror(writeError);
+    if (!closed) return std::strerror(errno);
+    return std::nullopt;
+}
+
 std::array<int, 2> levelsOption(const Arguments& args) {
     const auto levels = args.option("levels");
     if (!levels) return {0, 0};
@@ -67,15 +88,16 @@ std::array<int, 2> levelsOption(const Arguments& args) {
 }  // namespace
 
 int runRender(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv);
+    const Arguments args = parseArguments(argc, argv, {kRuleOption, {"height"}, {"detail"}, {"looks"}, {"levels"}});
     const MoveRule rule = ruleOption(args);
     const int height = intOption(args, "height", static_cast<int>(kDesignInnerHeight), 160, 4320);
     const int detail = intOption(args, "detail", 5, 1, 10);
     const auto levels = levelsOption(args);
     const std::string gameString = gameStringArgument(args, 0);
     if (args.positional.size() < 2) throw UsageError{"missing OUT.png"};
-    if (args.positional.size() > 2) throw UsageError{"unexpected argument '" + args.positional[2] + "'"};
+    refuseExtraPositional(args, 2);
     const std::string out = args.positional[1];
+    if (out.empty()) throw UsageError{"OUT.png is empty"};
 
     // The pictures are reproducible: the small squares and circles take the same places each run.
     RandomSource random(1);
@@ -87,8 +109,12 @@ int runRender(int argc, char** argv) {
     headless.start(rule, gameString, levels[0] == 0 ? "Player 1" : computerName(levels[0]),
                    levels[1] == 0 ? "Player 2" : computerName(levels[1]));
 
-    if (!painter.PL().image().save(QString::fromStdString(out), "PNG")) {
-        std::cerr << "tallowen-engine render: cannot write '" << out << "'\n";
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    painter.PL().image().save(&buffer, "PNG");
+    if (const auto error = writeFile(out, png)) {
+        std::cerr << "tallowen-engine render: cannot write " << quotedInput(out) << " (" << *error << ")\n";
         return 1;
     }
     return 0;

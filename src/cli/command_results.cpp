@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/quoted_input.h"
 #include "cli/store_option.h"
 #include "records/results.h"
 
@@ -9,7 +10,7 @@ namespace tallowen::cli {
 // The lines the results window shows: the player section for NAME, or the game at scroll
 // position K (0 for the first stored game).
 int runResults(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv);
+    const Arguments args = parseArguments(argc, argv, {{"game"}, kStoreOption});
     const bool byGame = args.option("game").has_value();
     if (byGame == (args.positional.size() == 1) || args.positional.size() > 1)
         throw UsageError{"give either a player NAME or --game K"};
@@ -32,7 +33,8 @@ int runResults(int argc, char** argv) {
     }
     const auto player = ComboB_Click(statistics, args.positional[0]);
     if (!player) {
-        std::cerr << "tallowen-engine results: no player named '" << args.positional[0] << "' in the stored games\n";
+        std::cerr << "tallowen-engine results: no player named " << quotedInput(args.positional[0])
+                  << " in the stored games\n";
         return 1;
     }
     for (const std::string& line : player->List2) std::cout << line << '\n';

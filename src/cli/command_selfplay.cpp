@@ -5,6 +5,7 @@
 #include "cli/built_in_game.h"
 #include "cli/commands.h"
 #include "cli/computer_game.h"
+#include "cli/quoted_input.h"
 #include "cli/selfplay_record.h"
 #include "engine/field_strings.h"
 
@@ -18,7 +19,7 @@ std::uint64_t seedOption(const Arguments& args) {
     std::uint64_t seed = 0;
     const char* end = text->data() + text->size();
     auto [ptr, ec] = std::from_chars(text->data(), end, seed);
-    if (ec != std::errc() || ptr != end) throw UsageError{"--seed must be a whole number from 0 to 2^64 - 1"};
+    if (ec != std::errc() || ptr != end) throw UsageError{"--seed must be a whole number from 0 to 2^64 - 1, not " + quotedInput(*text)};
     return seed;
 }
 
@@ -34,7 +35,9 @@ bool holdsAPiece(const std::string& gameString) {
 }  // namespace
 
 int runSelfplay(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv, {"record"});
+    const Arguments args = parseArguments(argc, argv,
+                                          {kRuleOption, {"p1"}, {"p2"}, {"field"}, {"game"}, {"games"}, {"seed"},
+                                           {"record", true}, {"store", false, "record"}});
     ComputerGame setup;
     setup.rule = ruleOption(args);
     requiredOption(args, "p1");
@@ -48,14 +51,14 @@ int runSelfplay(int argc, char** argv) {
     if (field && game) throw UsageError{"give either --field or --game"};
     if (field) {
         const auto builtIn = builtInGame(*field);
-        if (!builtIn) throw UsageError{"unknown field '" + *field + "' (built-in fields: " + builtInNames() + ")"};
+        if (!builtIn) throw UsageError{"unknown field " + quotedInput(*field) + " (built-in fields: " + builtInNames() + ")"};
         setup.gameString = *builtIn;
     } else {
         setup.gameString = game.value_or(*builtInGame("Original"));
     }
     if (auto error = gameStringError(setup.gameString)) throw UsageError{"bad game string: " + *error};
     if (!holdsAPiece(setup.gameString)) throw UsageError{"the field holds no piece, so no game can end"};
-    if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional[0] + "'"};
+    refuseExtraPositional(args, 0);
     const SelfplayRecording recording = selfplayRecording(args, setup.gameString);
     setup.fieldName = recording.fieldName;
 

@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/quoted_input.h"
 
 namespace {
 
@@ -54,6 +55,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    std::cerr << "tallowen-engine: unknown command '" << argv[1] << "'\n" << kUsage;
+    std::cerr << "tallowen-engine: unknown command " << tallowen::cli::quotedInput(argv[1]) << " (commands:";
+    for (const Command& command : kCommands) std::cerr << ' ' << command.name;
+    std::cerr << ")\n";
     return 2;
 }

@@ -58,21 +58,5 @@ TEST(EngineToolMoves, AGameStringMayBeginWithTwoPlayerTwoPieces) {
     EXPECT_EQ(run.out, "1 1 0 1 grow\n");
 }
 
-TEST(EngineToolInput, BadInputExitsWithTwo) {
-    const std::string game = quoted(kField + "1");
-    EXPECT_EQ(runTool("moves --rule hex " + game).exitCode, 2);
-    EXPECT_EQ(runTool("moves " + game).exitCode, 2);
-    EXPECT_EQ(runTool("moves --rule star " + quoted(std::string(17 * 17, 'X') + "1")).exitCode, 2);
-    EXPECT_EQ(runTool("moves --rule star " + quoted(kField + "3")).exitCode, 2);
-    EXPECT_EQ(runTool("moves --rule star ''").exitCode, 2);
-    EXPECT_EQ(runTool("play --rule star " + game + " 1,1:4,4").exitCode, 2);   // too far
-    EXPECT_EQ(runTool("play --rule star " + game + " 4,4:4,3").exitCode, 2);   // not the mover's piece
-    EXPECT_EQ(runTool("play --rule star " + game + " 1,1:2,1").exitCode, 2);   // into a hole
-    EXPECT_EQ(runTool("play --rule star " + game + " 1,1-2,2").exitCode, 2);   // malformed
-    EXPECT_EQ(runTool("play --rule star " + game + " 1,1:2,2,").exitCode, 2);  // trailing text
-    EXPECT_EQ(runTool("play --rule star " + game + " 1,1:3,3 4,4:4,3").exitCode, 2);  // game over
-    EXPECT_EQ(runTool("frobnicate").exitCode, 2);
-}
-
 }  // namespace
 }  // namespace tallowen::test

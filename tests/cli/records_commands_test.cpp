@@ -5,6 +5,7 @@
 
 #include "../records/test_store.h"
 #include "records/game_records.h"
+#include "records/setting_paths.h"
 #include "run_tool.h"
 #include "setup/field_library.h"
 
@@ -26,18 +27,23 @@ TEST_F(RecordsToolTest, RecordsAndResultsShowTheStoredGames) {
         records.recordGame(decidedGame("PC Genius", "Eva", 24, 40));
         records.recordGame(decidedGame("Adam", "Eva", 30, 30));  // a tie: not stored
         records.recordGame(decidedGame("Adam", "PC Beginner", 45, 4));
+        records.recordGame(decidedGame("Ida", "Eva", 40, 4));
+        s.WriteSetting(recordKey(3), "Hráč2Počet", std::int32_t{-4}, kIntType);  // cannot be read: left out
     }
     const std::string lines = "Original\tPC Genius\tEva\t24\t40\t2\t60\tEva\t62.5\t42\n"
                               "Original\tAdam\tPC Beginner\t45\t4\t2\t60\tAdam\t91.8\t42\n";
+    const std::string skipped = "tallowen-engine: 1 stored game could not be read and is left out of the results.\n";
     const ToolRun run = runTool("records " + store());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, lines);
+    EXPECT_EQ(run.err, skipped);
     setenv("TALLOWEN_STORE", (dir / "s.sqlite3").c_str(), 1);  // the store when none is given
     EXPECT_EQ(runTool("records").out, lines);
     unsetenv("TALLOWEN_STORE");
 
     const ToolRun eva = runTool("results Eva " + store());
     EXPECT_EQ(eva.exitCode, 0);
+    EXPECT_EQ(eva.err, skipped);
     EXPECT_EQ(eva.out, "Won\t\t1 game\nLost\t\t0 games\nTotal played\t1 game\nSuccess\t\t62.5%\n");
     EXPECT_EQ(runTool("results --game 0 " + store()).out,
               "Field\t\tOriginal\nPlayer 1\t\tPC Genius(24)\nPlayer 2\t\tEva(40)\nMovement\tCross\n"
