@@ -78,19 +78,32 @@ TEST_F(MoveRules, AGrowConvertsAdjacentOpponentsAlongTheGrowDirectionsOnly) {
     }
 }
 
+// Opponents on all eight sides of the target: Star converts every one, Cross the four orthogonal
+// ones; the opponent next to the jump's source stays.
 TEST_F(MoveRules, AJumpEmptiesTheSourceAndConvertsOnlyAroundTheTarget) {
-    start(sevenBySeven({{3, 3, '+'}, {2, 3, '-'}, {6, 3, '-'}}));
-    view.cells.clear();
-    move(3, 3, 5, 3);
-    EXPECT_EQ(game.board(3, 3), kEmpty);
-    EXPECT_EQ(game.board(5, 3), 10);
-    EXPECT_EQ(game.board(6, 3), 10);
-    EXPECT_EQ(game.board(2, 3), 20);
-    // Source, target and the converted cell were repainted, in that order.
-    ASSERT_GE(view.cells.size(), 3u);
-    EXPECT_EQ(view.cells[0], std::make_pair(3, 3));
-    EXPECT_EQ(view.cells[1], std::make_pair(5, 3));
-    EXPECT_EQ(view.cells[2], std::make_pair(6, 3));
+    const std::vector<std::pair<int, int>> starOrder = {{2, 2}, {3, 2}, {4, 2}, {4, 3}, {4, 4}, {3, 4}, {2, 4}, {2, 3}};
+    auto field = sevenBySeven({{1, 3, '+'}, {0, 3, '-'}});
+    for (auto [x, y] : starOrder) field[static_cast<std::size_t>(y * 7 + x)] = '-';
+    for (bool star : {true, false}) {
+        start(field, star);
+        view.cells.clear();
+        move(1, 3, 3, 3);
+        EXPECT_EQ(game.board(1, 3), kEmpty);
+        EXPECT_EQ(game.board(3, 3), 10);
+        EXPECT_EQ(game.board(0, 3), 20);
+        for (auto [x, y] : starOrder) {
+            const bool orthogonal = x == 3 || y == 3;
+            EXPECT_EQ(game.board(x, y), star || orthogonal ? 10 : 20) << x << "," << y << (star ? " star" : " cross");
+        }
+        // Source, target and the converted cells were repainted, in that order.
+        if (star) {
+            std::vector<std::pair<int, int>> repainted = {{1, 3}, {3, 3}};
+            repainted.insert(repainted.end(), starOrder.begin(), starOrder.end());
+            ASSERT_GE(view.cells.size(), repainted.size());
+            EXPECT_EQ(std::vector(view.cells.begin(), view.cells.begin() + 10), repainted);
+        }
+        game.NG_Click();
+    }
 }
 
 TEST_F(MoveRules, SelectionStateMachine) {

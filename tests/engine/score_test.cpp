@@ -16,6 +16,7 @@ TEST_F(Scoring, TheMoveThatFillsTheFieldEndsTheGameAndHandsOverTheRecord) {
     game.Label2.Caption = "Tallowen - Original";
     game.setup.Combo1 = {4, 2};
     game.HR1 = {rgb(255, 0, 0), kWhite, "1"};
+    game.HR2 = {rgb(196, 195, 16), kWhite, "7"};  // band edges: the letters cut, never round
     start(kLastCell);
     game.TurnCount = 41.5;  // as after a long game: stored rounded up to whole turns
     move(0, 0, 1, 1);
@@ -31,6 +32,7 @@ TEST_F(Scoring, TheMoveThatFillsTheFieldEndsTheGameAndHandsOverTheRecord) {
     EXPECT_EQ(r.count1, 8);
     EXPECT_EQ(r.count2, 0);
     EXPECT_EQ(r.figure1, "AEE1");
+    EXPECT_EQ(r.figure2, "ABD7");
     EXPECT_EQ(r.winner, 1);
     EXPECT_EQ(game.Check3.Caption, "Ann");
     EXPECT_EQ(view.winnerFigures, std::vector<int>{1});

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/field_strings.h"
+#include "engine/mobility.h"
 #include "engine/number_text.h"
 #include "game_fixture.h"
 
@@ -74,6 +75,21 @@ TEST_F(TurnCycle, ABoxedInPlayerHandsOverTheRestOfTheField) {
     EXPECT_TRUE(game.GameOver);
     EXPECT_EQ(recorder.games.at(0).count1, 21);
     EXPECT_EQ(recorder.games.at(0).count2, 1);
+}
+
+// One empty cell within reach, in any one of the rule's directions, is a move.
+TEST(Mobility, AnyOneReachableEmptyCellIsAMove) {
+    for (MoveRule rule : {MoveRule::Star, MoveRule::Cross}) {
+        const Directions dirs = directionsFor(rule);
+        for (int i = 0; i <= dirs.DirLast; ++i) {
+            Board board;
+            board(2, 2) = pieceOf(1);
+            EXPECT_FALSE(hasLegalMove(board, 5, dirs, 1));
+            board(2 + dirs.DirX[i], 2 + dirs.DirY[i]) = kEmpty;
+            EXPECT_TRUE(hasLegalMove(board, 5, dirs, 1)) << i;
+            EXPECT_FALSE(hasLegalMove(board, 5, dirs, 2));
+        }
+    }
 }
 
 TEST_F(TurnCycle, ClockRunsOutFlashesAndHandsTheOtherPlayerToTheComputer) {

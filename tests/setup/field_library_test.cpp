@@ -34,16 +34,17 @@ TEST_F(FieldLibraryTest, TheBuiltInsComeFirstAndUserFieldsFollowInSlotOrder) {
     EXPECT_EQ(library.List1, kBuiltInNames);
 
     storeField("12", "Twelve", "XX+-");
+    storeField("10", "Ten");
     storeField("03", "Three");
     store.CreateSettingKey(fieldKey("05"));  // no name: a free slot
     store.WriteSetting(fieldKey("05"), "Mapa", kSix, kTextType);
     library.NajitMapy();
-    EXPECT_EQ(library.List1, (Texts{"Original", "Draughts", "Quick atack", "Big battle", "Three", "Twelve"}));
-    EXPECT_EQ(library.List2, (Texts{"N", "N", "N", "N", "03", "12"}));
+    EXPECT_EQ(library.List1, (Texts{"Original", "Draughts", "Quick atack", "Big battle", "Three", "Ten", "Twelve"}));
+    EXPECT_EQ(library.List2, (Texts{"N", "N", "N", "N", "03", "10", "12"}));
     EXPECT_EQ(library.List3[1], builtInFields()[1].field);
-    EXPECT_EQ(library.List1_Click(5), (FieldHandOver{"Tallowen - Twelve", "XX+-"}));
-    EXPECT_FALSE(library.List1_Click(6));
-    EXPECT_EQ(library.ListIndex, 5);
+    EXPECT_EQ(library.List1_Click(6), (FieldHandOver{"Tallowen - Twelve", "XX+-"}));
+    EXPECT_FALSE(library.List1_Click(7));
+    EXPECT_EQ(library.ListIndex, 6);
 
     // Edit and delete are offered, and act, for user fields only.
     library.Command3_Click();
@@ -54,7 +55,7 @@ TEST_F(FieldLibraryTest, TheBuiltInsComeFirstAndUserFieldsFollowInSlotOrder) {
     library.EDMAP_Click(editor);
     EXPECT_EQ(editor.Label2, "");
     library.DELMAP_Click();
-    EXPECT_EQ(library.List1.size(), 6u);
+    EXPECT_EQ(library.List1.size(), 7u);
 }
 
 TEST_F(FieldLibraryTest, AddingTakesTheFirstFreeSlotUpToTheNinetyNinth) {
