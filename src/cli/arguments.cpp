@@ -14,8 +14,8 @@ bool isOptionWord(std::string_view word) {
     return word.size() > 2 && word.substr(0, 2) == "--" && word[2] >= 'a' && word[2] <= 'z';
 }
 
-std::string optionList(std::initializer_list<OptionSpec> table) {
-    if (table.size() == 0) return "the command takes no options";
+std::string optionList(std::span<const OptionSpec> table) {
+    if (table.empty()) return "the command takes no options";
     std::string list = "options:";
     for (const OptionSpec& spec : table) list += " --" + std::string(spec.name);
     return list;
@@ -29,7 +29,7 @@ std::optional<std::string> Arguments::option(std::string_view name) const {
     return it->second;
 }
 
-Arguments parseArguments(int argc, char** argv, std::initializer_list<OptionSpec> table) {
+Arguments parseArguments(int argc, char** argv, std::span<const OptionSpec> table) {
     Arguments args;
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {

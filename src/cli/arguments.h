@@ -1,8 +1,8 @@
 #pragma once
 
-#include <initializer_list>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +12,8 @@
 namespace tallowen::cli {
 
 // One option in a command's table: "--name VALUE", or "--name" alone for a flag. An option that
-// `needs` another means nothing without it and is refused alone.
+// `needs` another means nothing without it and is refused alone. Each command keeps its table at the
+// top of its file; a new option is one more entry there.
 struct OptionSpec {
     std::string_view name;
     bool flag = false;
@@ -41,7 +42,7 @@ struct UsageError {
 // table does not hold, one given twice, a value that is missing, empty or itself an option word, an
 // option without the one it needs. Option words are "--" and a lower-case letter ("-" is also a
 // player 2 piece, so a field string may begin with "--"); a lone "--" ends the options.
-Arguments parseArguments(int argc, char** argv, std::initializer_list<OptionSpec> table);
+Arguments parseArguments(int argc, char** argv, std::span<const OptionSpec> table);
 
 // Refuses positional words beyond the first `most`.
 void refuseExtraPositional(const Arguments& args, std::size_t most);

@@ -2,7 +2,9 @@
 
 #include <stdlib.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
 
 #include "records/game_records.h"
 #include "records/stored_games.h"
@@ -19,7 +21,9 @@ class BenchFolder {
 public:
     BenchFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "tallowen-bench-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        if (!mkdtemp(pattern.data()))
+            throw std::system_error(errno, std::generic_category(), "cannot make a folder for the store's figures");
+        path_ = pattern;
     }
     ~BenchFolder() {
         std::error_code ignored;

@@ -12,6 +12,8 @@ namespace tallowen::cli {
 
 namespace {
 
+constexpr OptionSpec kOptions[] = {kRuleOption, {"level"}, {"last"}};
+
 // "sx,sy,tx,ty": the last move's source and target, each on the field.
 LastMove parseLastMove(const std::string& text, int side) {
     int v[4] = {};
@@ -31,7 +33,7 @@ LastMove parseLastMove(const std::string& text, int side) {
 }  // namespace
 
 int runEval(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv, {kRuleOption, {"level"}, {"last"}});
+    const Arguments args = parseArguments(argc, argv, kOptions);
     const MoveRule rule = ruleOption(args);
     requiredOption(args, "level");
     const int level = intOption(args, "level", 2, 0, 3);

@@ -6,9 +6,15 @@
 
 namespace tallowen::cli {
 
+namespace {
+
+constexpr OptionSpec kOptions[] = {kStoreOption};
+
+}  // namespace
+
 // The field library, one entry a line: slot mark, name and field string, separated by tabs.
 int runFields(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv, {kStoreOption});
+    const Arguments args = parseArguments(argc, argv, kOptions);
     refuseExtraPositional(args, 0);
     const auto store = openStore(args);
     FieldLibrary library(*store);

@@ -7,8 +7,14 @@
 
 namespace tallowen::cli {
 
+namespace {
+
+constexpr OptionSpec kOptions[] = {kRuleOption};
+
+}  // namespace
+
 int runMoves(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv, {kRuleOption});
+    const Arguments args = parseArguments(argc, argv, kOptions);
     const MoveRule rule = ruleOption(args);
     const std::string game = gameStringArgument(args, 0);
     refuseExtraPositional(args, 1);

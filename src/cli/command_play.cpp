@@ -11,6 +11,8 @@ namespace tallowen::cli {
 
 namespace {
 
+constexpr OptionSpec kOptions[] = {kRuleOption};
+
 struct Click {
     int sx, sy, tx, ty;
 };
@@ -50,7 +52,7 @@ void makeMove(HeadlessGame& headless, const std::string& text) {
 }  // namespace
 
 int runPlay(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv, {kRuleOption});
+    const Arguments args = parseArguments(argc, argv, kOptions);
     const MoveRule rule = ruleOption(args);
     const std::string gameString = gameStringArgument(args, 0);
 

@@ -6,9 +6,15 @@
 
 namespace tallowen::cli {
 
+namespace {
+
+constexpr OptionSpec kOptions[] = {kStoreOption};
+
+}  // namespace
+
 // The stored games as the statistics read them, one a line, fields separated by tabs.
 int runRecords(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv, {kStoreOption});
+    const Arguments args = parseArguments(argc, argv, kOptions);
     refuseExtraPositional(args, 0);
     const auto store = openStore(args);
     const StoredGames stored = readStoredGames(*store);

@@ -22,6 +22,8 @@ namespace tallowen::cli {
 
 namespace {
 
+constexpr OptionSpec kOptions[] = {kRuleOption, {"height"}, {"detail"}, {"looks"}, {"levels"}};
+
 std::vector<std::string> splitCommas(const std::string& text) {
     std::vector<std::string> parts;
     std::stringstream in(text);
@@ -88,7 +90,7 @@ std::array<int, 2> levelsOption(const Arguments& args) {
 }  // namespace
 
 int runRender(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv, {kRuleOption, {"height"}, {"detail"}, {"looks"}, {"levels"}});
+    const Arguments args = parseArguments(argc, argv, kOptions);
     const MoveRule rule = ruleOption(args);
     const int height = intOption(args, "height", static_cast<int>(kDesignInnerHeight), 160, 4320);
     const int detail = intOption(args, "detail", 5, 1, 10);

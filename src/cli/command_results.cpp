@@ -7,10 +7,16 @@
 
 namespace tallowen::cli {
 
+namespace {
+
+constexpr OptionSpec kOptions[] = {{"game"}, kStoreOption};
+
+}  // namespace
+
 // The lines the results window shows: the player section for NAME, or the game at scroll
 // position K (0 for the first stored game).
 int runResults(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv, {{"game"}, kStoreOption});
+    const Arguments args = parseArguments(argc, argv, kOptions);
     const bool byGame = args.option("game").has_value();
     if (byGame == (args.positional.size() == 1) || args.positional.size() > 1)
         throw UsageError{"give either a player NAME or --game K"};

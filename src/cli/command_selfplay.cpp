@@ -13,13 +13,17 @@ namespace tallowen::cli {
 
 namespace {
 
+constexpr OptionSpec kOptions[] = {kRuleOption, {"p1"}, {"p2"}, {"field"}, {"game"}, {"games"}, {"seed"},
+                                   {"record", true}, {"store", false, "record"}};
+
 std::uint64_t seedOption(const Arguments& args) {
     const auto text = args.option("seed");
     if (!text) return 1;
     std::uint64_t seed = 0;
     const char* end = text->data() + text->size();
     auto [ptr, ec] = std::from_chars(text->data(), end, seed);
-    if (ec != std::errc() || ptr != end) throw UsageError{"--seed must be a whole number from 0 to 2^64 - 1, not " + quotedInput(*text)};
+    if (ec != std::errc() || ptr != end)
+        throw UsageError{"--seed must be a whole number from 0 to 2^64 - 1, not " + quotedInput(*text)};
     return seed;
 }
 
@@ -35,9 +39,7 @@ bool holdsAPiece(const std::string& gameString) {
 }  // namespace
 
 int runSelfplay(int argc, char** argv) {
-    const Arguments args = parseArguments(argc, argv,
-                                          {kRuleOption, {"p1"}, {"p2"}, {"field"}, {"game"}, {"games"}, {"seed"},
-                                           {"record", true}, {"store", false, "record"}});
+    const Arguments args = parseArguments(argc, argv, kOptions);
     ComputerGame setup;
     setup.rule = ruleOption(args);
     requiredOption(args, "p1");
@@ -51,7 +53,8 @@ int runSelfplay(int argc, char** argv) {
     if (field && game) throw UsageError{"give either --field or --game"};
     if (field) {
         const auto builtIn = builtInGame(*field);
-        if (!builtIn) throw UsageError{"unknown field " + quotedInput(*field) + " (built-in fields: " + builtInNames() + ")"};
+        if (!builtIn)
+            throw UsageError{"unknown field " + quotedInput(*field) + " (built-in fields: " + builtInNames() + ")"};
         setup.gameString = *builtIn;
     } else {
         setup.gameString = game.value_or(*builtInGame("Original"));

@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <iostream>
 
 #include "cli/arguments.h"
@@ -53,6 +54,9 @@ int main(int argc, char** argv) {
         } catch (const tallowen::cli::UsageError& e) {
             std::cerr << "tallowen-engine " << command.name << ": " << e.message << "\n";
             return 2;
+        } catch (const std::exception& e) {
+            std::cerr << "tallowen-engine " << command.name << ": " << e.what() << "\n";
+            return 1;
         }
     }
     std::cerr << "tallowen-engine: unknown command " << tallowen::cli::quotedInput(argv[1]) << " (commands:";

@@ -68,7 +68,7 @@ void SettingsStore::attach(OpenedFile opened) {
     useDatabase(std::move(opened.db), true);
     if (keptAs)
         queueMessage("The settings file " + name + " was damaged. It has been kept as " + keptAs->string() +
-              ", and a new settings file has been started.");
+                     ", and a new settings file has been started.");
 }
 
 void SettingsStore::useDatabase(SqliteDatabase db, bool persistent) {
@@ -114,7 +114,7 @@ void SettingsStore::failed(int code, bool writing) {
         if (trouble_ == Trouble::None) trouble_ = Trouble::Moved;
     } else if (writing) {
         queueMessage("Could not write to the settings file " + file_.string() + " (" + sqlite3_errstr(code) +
-              "). Nothing was changed.");
+                     "). Nothing was changed.");
     } else {
         queueMessage("Could not read the settings file " + file_.string() + " (" + sqlite3_errstr(code) + ").");
     }
