@@ -172,7 +172,7 @@ TEST_F(TallowTest, AWholeGameByClicksAgainstTheGeniusEndsWithTheWinnerShownAndSt
     });
     EXPECT_TRUE(result) << "the result panel shows the winner";
     EXPECT_FALSE(board().isEnabled());
-    const std::vector<StoredGame> stored = readStoredGames(store);
+    const std::vector<StoredGame> stored = readStoredGames(store).games;
     if (game().Check3.Caption == "TIE!") {
         EXPECT_TRUE(stored.empty());
     } else {
