@@ -14,10 +14,10 @@ bool isOptionWord(std::string_view word) {
     return word.size() > 2 && word.substr(0, 2) == "--" && word[2] >= 'a' && word[2] <= 'z';
 }
 
-std::string optionList(std::span<const OptionSpec> table) {
+std::string optionList(std::span<const Option> table) {
     if (table.empty()) return "the command takes no options";
     std::string list = "options:";
-    for (const OptionSpec& spec : table) list += " --" + std::string(spec.name);
+    for (const Option& entry : table) list += " --" + std::string(entry.name);
     return list;
 }
 
@@ -29,7 +29,7 @@ std::optional<std::string> Arguments::option(std::string_view name) const {
     return it->second;
 }
 
-Arguments parseArguments(int argc, char** argv, std::span<const OptionSpec> table) {
+Arguments parseArguments(int argc, char** argv, std::span<const Option> table) {
     Arguments args;
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
@@ -43,11 +43,12 @@ Arguments parseArguments(int argc, char** argv, std::span<const OptionSpec> tabl
             continue;
         }
         const std::string_view name = word.substr(2);
-        const auto spec = std::find_if(table.begin(), table.end(), [&](const OptionSpec& s) { return s.name == name; });
-        if (spec == table.end()) throw UsageError{"unknown option " + quotedInput(word) + " (" + optionList(table) + ")"};
+        const auto entry = std::find_if(table.begin(), table.end(), [&](const Option& o) { return o.name == name; });
+        if (entry == table.end())
+            throw UsageError{"unknown option " + quotedInput(word) + " (" + optionList(table) + ")"};
         if (args.flag(name)) throw UsageError{"option --" + std::string(name) + " is given twice"};
         std::string value;
-        if (!spec->flag) {
+        if (!entry->flag) {
             // A mistyped option after this one is not taken as its value.
             if (i + 1 >= argc || isOptionWord(argv[i + 1]))
                 throw UsageError{"option --" + std::string(name) + " needs a value"};
@@ -56,9 +57,9 @@ Arguments parseArguments(int argc, char** argv, std::span<const OptionSpec> tabl
         }
         args.options.emplace(name, std::move(value));
     }
-    for (const OptionSpec& spec : table)
-        if (!spec.needs.empty() && args.flag(spec.name) && !args.flag(spec.needs))
-            throw UsageError{"option --" + std::string(spec.name) + " is used only with --" + std::string(spec.needs)};
+    for (const Option& entry : table)
+        if (!entry.needs.empty() && args.flag(entry.name) && !args.flag(entry.needs))
+            throw UsageError{"option --" + std::string(entry.name) + " is used only with --" + std::string(entry.needs)};
     return args;
 }
 

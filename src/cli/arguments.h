@@ -14,15 +14,15 @@ namespace tallowen::cli {
 // One option in a command's table: "--name VALUE", or "--name" alone for a flag. An option that
 // `needs` another means nothing without it and is refused alone. Each command keeps its table at the
 // top of its file; a new option is one more entry there.
-struct OptionSpec {
+struct Option {
     std::string_view name;
     bool flag = false;
     std::string_view needs = {};
 };
 
 // Options several commands share.
-inline constexpr OptionSpec kRuleOption{"rule"};
-inline constexpr OptionSpec kStoreOption{"store"};
+inline constexpr Option kRuleOption{"rule"};
+inline constexpr Option kStoreOption{"store"};
 
 // A command line split into options and positional words.
 struct Arguments {
@@ -42,7 +42,7 @@ struct UsageError {
 // table does not hold, one given twice, a value that is missing, empty or itself an option word, an
 // option without the one it needs. Option words are "--" and a lower-case letter ("-" is also a
 // player 2 piece, so a field string may begin with "--"); a lone "--" ends the options.
-Arguments parseArguments(int argc, char** argv, std::span<const OptionSpec> table);
+Arguments parseArguments(int argc, char** argv, std::span<const Option> table);
 
 // Refuses positional words beyond the first `most`.
 void refuseExtraPositional(const Arguments& args, std::size_t most);

@@ -12,7 +12,7 @@ namespace tallowen::cli {
 
 namespace {
 
-constexpr OptionSpec kOptions[] = {kRuleOption, {"level"}, {"last"}};
+constexpr Option kOptions[] = {kRuleOption, {"level"}, {"last"}};
 
 // "sx,sy,tx,ty": the last move's source and target, each on the field.
 LastMove parseLastMove(const std::string& text, int side) {

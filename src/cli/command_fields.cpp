@@ -8,7 +8,7 @@ namespace tallowen::cli {
 
 namespace {
 
-constexpr OptionSpec kOptions[] = {kStoreOption};
+constexpr Option kOptions[] = {kStoreOption};
 
 }  // namespace
 

@@ -9,7 +9,7 @@ namespace tallowen::cli {
 
 namespace {
 
-constexpr OptionSpec kOptions[] = {kRuleOption};
+constexpr Option kOptions[] = {kRuleOption};
 
 }  // namespace
 

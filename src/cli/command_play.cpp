@@ -11,7 +11,7 @@ namespace tallowen::cli {
 
 namespace {
 
-constexpr OptionSpec kOptions[] = {kRuleOption};
+constexpr Option kOptions[] = {kRuleOption};
 
 struct Click {
     int sx, sy, tx, ty;

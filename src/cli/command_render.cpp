@@ -22,7 +22,7 @@ namespace tallowen::cli {
 
 namespace {
 
-constexpr OptionSpec kOptions[] = {kRuleOption, {"height"}, {"detail"}, {"looks"}, {"levels"}};
+constexpr Option kOptions[] = {kRuleOption, {"height"}, {"detail"}, {"looks"}, {"levels"}};
 
 std::vector<std::string> splitCommas(const std::string& text) {
     std::vector<std::string> parts;

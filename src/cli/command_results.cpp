@@ -9,7 +9,7 @@ namespace tallowen::cli {
 
 namespace {
 
-constexpr OptionSpec kOptions[] = {{"game"}, kStoreOption};
+constexpr Option kOptions[] = {{"game"}, kStoreOption};
 
 }  // namespace
 

@@ -13,7 +13,7 @@ namespace tallowen::cli {
 
 namespace {
 
-constexpr OptionSpec kOptions[] = {kRuleOption, {"p1"}, {"p2"}, {"field"}, {"game"}, {"games"}, {"seed"},
+constexpr Option kOptions[] = {kRuleOption, {"p1"}, {"p2"}, {"field"}, {"game"}, {"games"}, {"seed"},
                                    {"record", true}, {"store", false, "record"}};
 
 std::uint64_t seedOption(const Arguments& args) {
