@@ -67,7 +67,7 @@ TEST_F(GameRecordsTest, AFailedWriteLeavesNoHalfRecord) {
 // round starts afresh. Rounds are cheap on a memory file system, where the file's syncs cost nothing;
 // the sanitizer build, there for memory faults, repeats fewer. TALLOWEN_RACE_ROUNDS asks for more.
 #ifdef __SANITIZE_ADDRESS__
-constexpr int kRaceRounds = 15;
+constexpr int kRaceRounds = 8;
 #else
 constexpr int kRaceRounds = 50;
 #endif
