@@ -21,7 +21,8 @@ QLabel* whiteLabel(const QString& text, QWidget* parent) {
 
 frmSplash::frmSplash(PictureStore& pictures)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), pictures_(pictures) {
-    setWindowTitle(QStringLiteral("Tallowen"));
+    // Named apart from the setup window, which carries the program's name alone.
+    setWindowTitle(QStringLiteral("Tallowen 1.55e"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     const QSize size = pictures_.Image2().size();
     setFixedSize(size);
