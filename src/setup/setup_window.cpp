@@ -1,7 +1,6 @@
 #include "setup/setup_window.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "engine/number_text.h"
 #include "engine/player_names.h"
@@ -24,12 +23,6 @@ std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-bool startsLikeComputerName(const std::string& name) {
-    if (name.size() < 3) return false;
-    return std::tolower(static_cast<unsigned char>(name[0])) == 'p' &&
-           std::tolower(static_cast<unsigned char>(name[1])) == 'c' && name[2] == ' ';
 }
 
 }  // namespace
@@ -138,17 +131,12 @@ void SetupWindow::fieldsReloaded(const FieldHandOver& selection) {
 }
 
 void SetupWindow::Command1_Click() {
-    for (int i = 0; i < 2; ++i) {
-        std::string& name = Text3(i).Text;
-        if (name == "tie!") name = "I'm Tie";
-        if (startsLikeComputerName(name)) name = ":-) " + name.substr(3);
-    }
     game_.Label4 = trimmed(game_.Label4 + "1");
+    // A person's box keeps the name the game was started with; a computer's label holds its level.
     for (int i = 0; i < 2; ++i) {
         if (!isPerson(i)) continue;
-        std::string& name = Text3(i).Text;
-        if (name.empty()) name = i == 0 ? "Hráč 1" : "Hráč 2";
-        nameLabel(i).Caption = name;
+        Text3(i).Text = startName(Text3(i).Text, i + 1);
+        nameLabel(i).Caption = Text3(i).Text;
     }
     figur(0);
     SetFigur(1);
@@ -198,23 +186,6 @@ void SetupWindow::FigDr(int i) {
     FigurePreview& preview = panels[static_cast<std::size_t>(i)].Picture7;
     const FigureSelection::Face f = face(i);
     preview = {figureCodeNumber(looks(i).Caption), looks(i).BackColor, f.level, f.framed, preview.revision + 1};
-}
-
-double SetupWindow::HGM_Click(double gameHeight, double screenHeight) {
-    const double height = gameHeight - 2 * screenHeight / 15;
-    reevaluateSizeItems(height, screenHeight);
-    return height;
-}
-
-double SetupWindow::HGV_Click(double gameHeight, double screenHeight) {
-    const double height = gameHeight + 2 * screenHeight / 15;
-    reevaluateSizeItems(height, screenHeight);
-    return height;
-}
-
-void SetupWindow::reevaluateSizeItems(double gameHeight, double screenHeight) {
-    HGVEnabled = !(12.5 * screenHeight / 15 < gameHeight);
-    HGMEnabled = !(gameHeight < 2 * screenHeight / 15 + 420);
 }
 
 void SetupWindow::Timer2_Timer() {

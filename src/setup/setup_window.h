@@ -35,8 +35,8 @@ struct LogoStrip {
 };
 
 // The setup window's model: both players, the movement rule, the field library, the statistics,
-// the figure selection window, the logo strip and the game window's size items. "START" hands the
-// choices over to the game window's model.
+// the figure selection window and the logo strip. "START" hands the choices over to the game
+// window's model.
 class SetupWindow {
 public:
     SetupWindow(SettingsStore& store, GameWindow& game);
@@ -89,11 +89,6 @@ public:
     void SetFigur(int cihr);
     void FigDr(int i);
 
-    // The game window's height changes by 2/15 of the screen height; the items follow.
-    double HGM_Click(double gameHeight, double screenHeight);
-    double HGV_Click(double gameHeight, double screenHeight);
-    void reevaluateSizeItems(double gameHeight, double screenHeight);
-
     // Timer2: one step of the logo strip's growth.
     void Timer2_Timer();
 
@@ -114,8 +109,6 @@ public:
     FigureSelection frmVyb;
     LogoStrip Check3;
     Timer Timer2{"Timer2", 50};
-    bool HGMEnabled = true;
-    bool HGVEnabled = true;
     std::string PathKv;  // the program's folder
     bool Visible = false;
 

@@ -37,7 +37,6 @@ std::vector<StartUpStep> startUpSteps(SetupWindow& setup, StartUpHooks hooks) {
         {"Loading windows...",
          [&setup, windows = hooks.windows] {
              run(windows);
-             setup.HGVEnabled = false;
              setup.Timer2.setEnabled(true);
              setup.Visible = true;
          }},
