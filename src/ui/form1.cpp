@@ -20,7 +20,6 @@
 #include "ui/picture_button.h"
 #include "ui/picture_store.h"
 #include "ui/player_panel_view.h"
-#include "ui/system_palette.h"
 #include "ui/window_art.h"
 
 namespace tallowen {
@@ -51,8 +50,8 @@ private:
 
 }  // namespace
 
-Form1::Form1(SetupWindow& model, PictureStore& pictures, QWidget* parent)
-    : QWidget(parent), model_(model), pictures_(pictures), band_(600, kHeaderHeight, kBlack) {
+Form1::Form1(SetupWindow& model, PictureStore& pictures, PopupActions gameCommands)
+    : model_(model), pictures_(pictures), menus_(std::move(gameCommands)), band_(600, kHeaderHeight, kBlack) {
     setWindowTitle(QStringLiteral("Tallowen"));
     setCursor(pictures_.cursor(kWindowCursor));
     auto* grid = new QGridLayout(this);
@@ -66,7 +65,6 @@ Form1::Form1(SetupWindow& model, PictureStore& pictures, QWidget* parent)
     }
     grid->addWidget(makeFields(), 2, 0, 1, 2);
     makeEditorMenu();
-    applyDesktopColours(systemColoursOf(palette()));
 
     model_.Timer2.setHandler([this] {
         model_.Timer2_Timer();

@@ -7,6 +7,7 @@
 #include "render/image_surface.h"
 #include "setup/field_editor.h"
 #include "setup/setup_window.h"
+#include "ui/popup_menus.h"
 #include "ui/qt_timer_driver.h"
 
 class QAction;
@@ -28,12 +29,13 @@ class frmVyb;
 struct SystemColours;
 
 // The setup window: both players, the movement rule, the fields with their "Editor" menu,
-// "START", the results, the music button and the logo strip. It owns the field editor, the
-// figure selection, the results and the about windows, each made when first opened.
+// "START", the results, the music button and the logo strip. It owns the popup menus the game
+// window shows, and the field editor, the figure selection, the results and the about windows,
+// each made when first opened.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    Form1(SetupWindow& model, PictureStore& pictures, QWidget* parent = nullptr);
+    Form1(SetupWindow& model, PictureStore& pictures, PopupActions gameCommands);
     ~Form1() override;
 
     // After "START" has handed the game over: the game window shows.
@@ -48,6 +50,7 @@ public:
     // Shows the model's state.
     void mirror();
 
+    PopupMenus& menus() { return menus_; }
     frmAbout& about();
     frmEdit& editor();
     frmVyb& figureSelection();
@@ -76,6 +79,7 @@ private:
     SetupWindow& model_;
     PictureStore& pictures_;
     QtTimerDriver timers_;
+    PopupMenus menus_;
     FieldEditor editorModel_;
     ImageSurface band_;
     QWidget* header_ = nullptr;

@@ -8,8 +8,16 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
+#include "../records/test_store.h"
 #include "records/game_records.h"
-#include "setup_fixture.h"
+#include "records/setting_paths.h"
+#include "setup/built_in_fields.h"
+#include "ui/game_session.h"
+#include "ui/message_box.h"
+#include "ui/picture_store.h"
+#include "ui/program_windows.h"
 #include "ui/figure_box.h"
 #include "ui/frm_vlst.h"
 #include "ui/logo_button.h"
@@ -18,11 +26,32 @@
 namespace tallowen {
 namespace {
 
-class Form1Test : public testing::SetupFixture {
+// Walks a popup menu by the texts a person reads and chooses the last one.
+void choose(QMenu& menu, const QStringList& path) {
+    QMenu* current = &menu;
+    for (int i = 0; i + 1 < path.size(); ++i) {
+        QAction* found = nullptr;
+        for (QAction* a : current->actions())
+            if (a->text() == path[i]) found = a;
+        ASSERT_TRUE(found && found->menu()) << path[i].toStdString();
+        current = found->menu();
+    }
+    for (QAction* a : current->actions())
+        if (a->text() == path.back()) return a->trigger();
+    FAIL() << path.back().toStdString();
+}
+
+// The program as it starts without game options, on a store of its own that already holds the
+// figure detail, so that no first-start message comes between.
+class Form1Test : public ::testing::Test {
 protected:
+    Form1Test() {
+        setMessageAnswerer([this](const UserMessage& message) { messages.push_back(message); });
+    }
+    ~Form1Test() override { setMessageAnswerer({}); }
+
     void open() {
-        startUp();
-        window.mirror();
+        windows.startUp(nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     void type(int player, const QString& text) {
@@ -31,17 +60,31 @@ protected:
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClicks(box, text);
     }
-
     // On the round mark, where an option button takes clicks whatever its width.
     static void clickOption(QRadioButton* option) {
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     }
 
-    Form1 window{setup, pictures};
+    testing::TempDir dir;
+    SettingsStore store{dir / "s.sqlite3"};
+    const bool detailStored = [this] {
+        store.CreateSettingKey(kProgramKey);
+        store.WriteSetting(kProgramKey, kFigureDetailValue, std::string("5"), kTextType);
+        return true;
+    }();
+    GameSession session{store};
+    GameWindow& game = session.game();
+    PictureStore pictures;
+    int ends = 0;
+    ProgramWindows windows{store, session, pictures, [this] { ++ends; }};
+    SetupWindow& setup = windows.setup();
+    Form1& window = windows.form1();
+    std::vector<UserMessage> messages;
 };
 
 TEST_F(Form1Test, StartsWithTwoPeopleWithoutTimeOnStarAndOriginal) {
     open();
+    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(window.windowTitle(), "Tallowen");
     for (int i = 0; i < 2; ++i) {
         PlayerPanelView* panel = window.panel(i);
@@ -66,32 +109,55 @@ TEST_F(Form1Test, StartsWithTwoPeopleWithoutTimeOnStarAndOriginal) {
     EXPECT_EQ(window.logo()->height(), 50);
 }
 
-TEST_F(Form1Test, StartHandsTheNamesOverWithTheirRewritesAndHides) {
-    int started = 0;
-    window.setOnStart([&] { ++started; });
+TEST_F(Form1Test, StartHandsTheExactNamesOverAndNewGameComesBackWithEveryChoiceKept) {
     open();
+    QMenu& sizes = window.menus().Hght();
+    emit sizes.aboutToShow();
+    ASSERT_EQ(sizes.actions().size(), 2);
+    EXPECT_EQ(sizes.actions()[1]->text(), "Bigger window");
+    EXPECT_FALSE(sizes.actions()[1]->isEnabled());
+
     type(0, "tie!");
     type(1, "pc Genius");
+    window.panel(1)->Combo1()->setCurrentIndex(3);
+    emit window.panel(1)->Combo1()->activated(3);
+    for (auto* option : window.findChildren<QRadioButton*>())
+        if (option->text() == "Cross") clickOption(option);
     window.fieldList()->setCurrentRow(2);
     QTest::mouseClick(window.startButton(), Qt::LeftButton);
     EXPECT_EQ(game.Label5.Caption, "I'm Tie");
     EXPECT_EQ(game.Label6.Caption, ":-) Genius");
     EXPECT_EQ(game.Label2.Caption, "Tallowen - Quick atack");
-    EXPECT_EQ(game.Label4.back(), '1');
-    EXPECT_EQ(game.Label4.size(), 50u);
-    EXPECT_EQ(started, 1);
+    EXPECT_EQ(game.Label4, builtInFields()[2].field + "1");
+    EXPECT_EQ(game.Label8, "2");
     EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(session.window().isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(game.Side, 7, 5000);
+    EXPECT_EQ(game.Clock[2], 1800);
 
-    // Back from the game: everything as it was, the rewritten names included.
-    game.UNG_Click();
-    setup.showAgain();
-    window.mirror();
+    // Meanwhile a game was decided: the statistics are read again on the way back.
+    GameRecords(store).recordGame(testing::decidedGame("Eva", "Adam", 40, 24));
+    choose(window.menus().Ppm(), {"&Nová hra", "Opravdu?", "New game"});
     EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(session.window().isVisible());
     EXPECT_EQ(window.panel(0)->Text3()->currentText(), "I'm Tie");
+    EXPECT_EQ(window.panel(1)->Text3()->currentText(), ":-) Genius");
+    EXPECT_EQ(window.panel(1)->Combo1()->currentText(), "30 minut");
     EXPECT_EQ(window.fieldList()->currentItem()->text(), "Quick atack");
+    EXPECT_EQ(window.panel(0)->Text3()->count(), 2);
     type(0, "");
     QTest::mouseClick(window.startButton(), Qt::LeftButton);
     EXPECT_EQ(game.Label5.Caption, "Hráč 1");
+    EXPECT_EQ(game.Label4.size(), 50u);
+
+    choose(window.menus().Ppm(), {"&Konec", "Really exit?", "Really exit!"});
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(Form1Test, ClosingTheSetupWindowEndsTheProgram) {
+    open();
+    window.close();
+    EXPECT_EQ(ends, 1);
 }
 
 TEST_F(Form1Test, TheComputerForPlayerTwoPlaysAtProfessionalWithoutTime) {
