@@ -243,7 +243,8 @@ frmVyb& Form1::figureSelection() {
 }
 
 frmVlst& Form1::results() {
-    if (!results_) results_ = new frmVlst(model_.results, model_.game().random, model_.game().FigureDetail, this);
+    if (!results_)
+        results_ = new frmVlst(model_.results, pictures_, model_.game().random, model_.game().FigureDetail, this);
     return *results_;
 }
 

@@ -9,10 +9,13 @@
 
 #include "render/figure_painter.h"
 #include "ui/figure_box.h"
+#include "ui/picture_store.h"
 
 namespace tallowen {
 
 namespace {
+
+constexpr int kWindowCursor = 7;
 
 QLabel* heading(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -37,9 +40,11 @@ void fill(QListWidget* list, const std::vector<std::string>& texts) {
 
 }  // namespace
 
-frmVlst::frmVlst(ResultsWindow& model, RandomSource& random, const int& figureDetail, QWidget* parent)
+frmVlst::frmVlst(ResultsWindow& model, PictureStore& pictures, RandomSource& random, const int& figureDetail,
+                 QWidget* parent)
     : QDialog(parent), model_(model) {
     setWindowTitle(QStringLiteral("Results"));
+    setCursor(pictures.cursor(kWindowCursor));
     setWindowModality(Qt::WindowModal);
     auto* grid = new QGridLayout(this);
 

@@ -11,6 +11,7 @@ class QScrollBar;
 namespace tallowen {
 
 class FigureBox;
+class PictureStore;
 class RandomSource;
 
 // The results window: a player's figure and four lines, and every stored game one at a time.
@@ -18,7 +19,8 @@ class RandomSource;
 class frmVlst : public QDialog {
     Q_OBJECT
 public:
-    frmVlst(ResultsWindow& model, RandomSource& random, const int& figureDetail, QWidget* parent);
+    frmVlst(ResultsWindow& model, PictureStore& pictures, RandomSource& random, const int& figureDetail,
+            QWidget* parent);
 
     // Shows the window, modal to its owner, as the model was prepared.
     void present();

@@ -19,6 +19,7 @@
 #include "ui/picture_store.h"
 #include "ui/program_windows.h"
 #include "ui/figure_box.h"
+#include "ui/frm_about.h"
 #include "ui/frm_vlst.h"
 #include "ui/logo_button.h"
 #include "ui/player_panel_view.h"
@@ -86,6 +87,7 @@ TEST_F(Form1Test, StartsWithTwoPeopleWithoutTimeOnStarAndOriginal) {
     open();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(window.windowTitle(), "Tallowen");
+    EXPECT_EQ(window.cursor().pixmap().toImage(), pictures.Image1(10));
     for (int i = 0; i < 2; ++i) {
         PlayerPanelView* panel = window.panel(i);
         const QString name = i == 0 ? "Player 1" : "Player 2";
@@ -134,6 +136,11 @@ TEST_F(Form1Test, StartHandsTheExactNamesOverAndNewGameComesBackWithEveryChoiceK
     EXPECT_TRUE(session.window().isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(game.Side, 7, 5000);
     EXPECT_EQ(game.Clock[2], 1800);
+    // The about window opened from the game window belongs to it.
+    choose(window.menus().Ppm(), {"&O programu"});
+    EXPECT_TRUE(window.about().isVisible());
+    EXPECT_EQ(window.about().parentWidget(), &session.window());
+    window.about().close();
 
     // Meanwhile a game was decided: the statistics are read again on the way back.
     GameRecords(store).recordGame(testing::decidedGame("Eva", "Adam", 40, 24));
@@ -154,8 +161,12 @@ TEST_F(Form1Test, StartHandsTheExactNamesOverAndNewGameComesBackWithEveryChoiceK
     EXPECT_EQ(ends, 1);
 }
 
-TEST_F(Form1Test, ClosingTheSetupWindowEndsTheProgram) {
+TEST_F(Form1Test, TheLogoOpensTheAboutWindowAndClosingTheSetupWindowEndsTheProgram) {
     open();
+    QTest::mouseClick(window.logo(), Qt::LeftButton);
+    EXPECT_TRUE(window.about().isVisible());
+    EXPECT_EQ(window.about().parentWidget(), &window);
+    window.about().close();
     window.close();
     EXPECT_EQ(ends, 1);
 }

@@ -43,8 +43,10 @@ TEST_F(FrmEditTest, MirrorPaintsTheOtherPlayerOppositeAndTheSpinnerKeepsTheSideW
     EXPECT_EQ(window.windowTitle(), "Editor");
     EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "7");
     QTest::mouseClick(window.findChild<QCheckBox*>(), Qt::LeftButton);
+    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(12));  // the empty cell's brush
     click(Qt::RightButton, 3, 3);  // brush: player 1
     EXPECT_EQ(editor.cell(3, 3), kEditorEmpty);
+    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(0));
     click(Qt::LeftButton, 0, 0);
     EXPECT_EQ(editor.cell(0, 0), kEditorPlayer1);
     EXPECT_EQ(editor.cell(6, 6), kEditorPlayer2);

@@ -20,7 +20,7 @@ QStringList textsOf(const QListWidget* list) {
 
 class FrmVlstTest : public testing::SetupFixture {
 protected:
-    frmVlst window{setup.results, game.random, game.FigureDetail, nullptr};
+    frmVlst window{setup.results, pictures, game.random, game.FigureDetail, nullptr};
 };
 
 TEST_F(FrmVlstTest, ThePlayersLinesAndEachStoredGameShowAsRecorded) {
