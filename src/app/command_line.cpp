@@ -13,8 +13,9 @@ namespace tallowen {
 const char* const kUsage =
     "usage: tallowen [--store PATH] [--field NAME | --game GAMESTRING] [--rule star|cross]\n"
     "                [--p1 NAME] [--p2 NAME] [--time1 0..4] [--time2 0..4]\n"
-    "Starts a game at once: \"Original\", Star, \"Player 1\" against \"Player 2\", no time limit,\n"
-    "unless the options choose otherwise.\n"
+    "Without game options the setup window opens. Any of the options below but --store starts a\n"
+    "game at once: \"Original\", Star, \"Player 1\" against \"Player 2\", no time limit, unless the\n"
+    "options choose otherwise.\n"
     "  --field NAME       a field of the library: \"Original\", \"Draughts\", \"Quick atack\",\n"
     "                     \"Big battle\" or one of your own\n"
     "  --game GAMESTRING  a field string followed by the first mover, 1 or 2\n"
@@ -42,6 +43,7 @@ std::optional<std::string> parseTime(const std::string& text, int& time) {
 
 std::optional<std::string> setOption(CommandLine& c, const std::string& name, const std::string& value) {
     if (name == "store") c.store = value;
+    if (name != "store") c.gameOptions = true;
     if (name == "field") c.field = value;
     if (name == "game") {
         if (auto error = gameStringError(value)) return "bad game string: " + *error;

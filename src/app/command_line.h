@@ -23,6 +23,8 @@ struct CommandLine {
     std::array<int, 2> times{0, 0};  // time list positions 0 ... 4
     bool help = false;
     bool version = false;
+    // Any option that chooses the game: the game starts at once instead of the setup window.
+    bool gameOptions = false;
 };
 
 // The command line, or the one line that says what is wrong with it.

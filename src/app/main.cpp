@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QWindow>
 #include <cstdlib>
 #include <iostream>
 
@@ -7,11 +8,47 @@
 #include "records/settings_store.h"
 #include "records/store_location.h"
 #include "setup/field_library.h"
+#include "ui/frm_splash.h"
 #include "ui/game_session.h"
+#include "ui/picture_store.h"
 #include "ui/popup_menus.h"
+#include "ui/program_windows.h"
+
+namespace {
+
+using namespace tallowen;
+
+// The program without game options: the splash window and start-up, then the setup window.
+int runSetup(SettingsStore& store) {
+    PictureStore pictures;
+    frmSplash splash(pictures);
+    splash.setStatus(QStringLiteral("Loading..."));
+    splash.show();
+    // Start-up paints the splash window itself between its steps; it has to be on screen first.
+    while (!splash.windowHandle()->isExposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    GameSession session(store);
+    ProgramWindows windows(store, session, pictures, [] { QCoreApplication::quit(); });
+    windows.startUp(&splash);
+    return QApplication::exec();
+}
+
+// A game chosen on the command line starts at once; "New game" starts it again.
+int runGame(SettingsStore& store, const GameHandOver& chosen) {
+    GameSession session(store);
+    PopupMenus menus(session.popupActions([] { QCoreApplication::quit(); }));
+    session.window().setMenus(&menus);
+    const auto start = [&] {
+        applyHandOver(chosen, session.game());
+        session.startGame();
+    };
+    session.game().setOnNewGame(start);
+    start();
+    return QApplication::exec();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    using namespace tallowen;
     const ParsedCommandLine parsed = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (parsed.error) {
         std::cerr << "tallowen: " << *parsed.error << " (tallowen --help lists the options)\n";
@@ -33,26 +70,19 @@ int main(int argc, char** argv) {
     }
 
     SettingsStore store(storePath(options.store));
-    FieldLibrary library(store);
-    const HandOverResult chosen = handOver(options, library);
-    if (chosen.error) {
-        std::cerr << "tallowen: " << *chosen.error << "\n";
-        return 2;
+    std::optional<GameHandOver> chosen;
+    if (options.gameOptions) {
+        FieldLibrary library(store);
+        const HandOverResult result = handOver(options, library);
+        if (result.error) {
+            std::cerr << "tallowen: " << *result.error << "\n";
+            return 2;
+        }
+        chosen = result.game;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tallowen");
     QApplication::setWindowIcon(QIcon(":/art/tallowen.svg"));
-    GameSession session(store);
-    PopupMenus menus(session.popupActions([] { QCoreApplication::quit(); }));
-    session.window().setMenus(&menus);
-    // Until the setup window exists, "New game" starts the same game again, as "START" would with
-    // the choices unchanged.
-    const auto start = [&] {
-        applyHandOver(*chosen.game, session.game());
-        session.startGame();
-    };
-    session.game().setOnNewGame(start);
-    start();
-    return QApplication::exec();
+    return chosen ? runGame(store, *chosen) : runSetup(store);
 }

@@ -123,6 +123,10 @@ public:
     Label Check3;        // winner
     Appearance HR1{rgb(255, 128, 0), kWhite, "1"};
     Appearance HR2{rgb(0, 127, 225), kBlack, "5"};
+    // The board's pointer picture of each player, a number of the setup window's cursor pictures:
+    // Image2 for player 1, Image1 for player 2.
+    int Image2 = 0;
+    int Image1 = 1;
     Widget PL;           // the board picture; disabled once the game is over
     Widget Image10;      // menu button
     Widget Picture3{false, true};  // result panel

@@ -21,4 +21,15 @@ void DrawTitleGradient(Surface& target, bool active, const SystemColours& system
     target.refresh();
 }
 
+void DrawSetupGradient(Surface& target, const SystemColours& system) {
+    const Colour face = system.buttonFace;
+    const double W = target.innerWidth(), unit = target.innerHeight() / 16.0;
+    auto along = [](int grey, int to, double y) { return colourComponent(grey + y * (to - grey) / 16); };
+    forStep(0, 16, 0.5, [&](double y) {
+        const Colour c = rgb(along(127, redOf(face), y), along(127, greenOf(face), y), along(127, blueOf(face), y));
+        target.filledBox(0, y * unit, W, (y + 0.5) * unit, c);
+    });
+    target.refresh();
+}
+
 }  // namespace tallowen

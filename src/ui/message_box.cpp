@@ -1,5 +1,6 @@
 #include "ui/message_box.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace tallowen {
@@ -16,8 +17,10 @@ void showMessage(QWidget* parent, const UserMessage& message) {
         answerer()(message);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.title), QString::fromStdString(message.text),
-                    QMessageBox::Ok, parent);
+    // A message without a title of its own carries the program's name.
+    const QString title = message.title.empty() ? QGuiApplication::applicationDisplayName()
+                                                : QString::fromStdString(message.title);
+    QMessageBox box(QMessageBox::NoIcon, title, QString::fromStdString(message.text), QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -113,10 +113,13 @@ void Tallow::layOut() {
     painted.Picture1.Width = score_.width();
     painted.Picture1.Height = score_.height();
     painter_.setLayout(painted, ratio_);
-    drawArt();
+    // The artwork waits until the window shows: the program starts with the setup window.
+    artStale_ = true;
+    if (isVisible()) drawArt();
 }
 
 void Tallow::drawArt() {
+    artStale_ = false;
     const SystemColours system = systemColoursOf(QApplication::palette());
     frame_ = art::windowFrame(layout_, size(), ratio_, system);
 
@@ -156,6 +159,11 @@ void Tallow::mirror() {
         if (game_.PL.Enabled) board_.setFocus();
     }
     board_.setMarks(boardMarks());
+    const int pointer = game_.CurPlayer == 1 ? game_.Image2 : game_.Image1;
+    if (pointerPictures_ && pointer != shownPointer_) {
+        board_.setCursor(pointerPictures_(pointer));
+        shownPointer_ = pointer;
+    }
     const QString caption = QString::fromStdString(game_.Caption);
     if (windowTitle() != caption) setWindowTitle(caption);
     if (isVisible() != game_.Visible) setVisible(game_.Visible);
@@ -258,6 +266,7 @@ void Tallow::contextMenuEvent(QContextMenuEvent* event) { popUp(&PopupMenus::Ppm
 
 void Tallow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (artStale_) drawArt();
     board_.setFocus();
     if (watchingScreen_ || !windowHandle()) return;
     watchingScreen_ = true;

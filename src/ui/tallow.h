@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -31,6 +32,9 @@ public:
     void setOnToggleMusic(std::function<void()> toggle) { onToggleMusic_ = std::move(toggle); }
     // Shows the about window (the title bar's button).
     void setOnAbout(std::function<void()> about) { onAbout_ = std::move(about); }
+    // The pointer pictures by number, for the board's pointer: the mover's picture (Image2 for
+    // player 1, Image1 for player 2).
+    void setPointerPictures(std::function<QCursor(int)> pictureOf) { pointerPictures_ = std::move(pictureOf); }
 
     // Shows what the model holds now.
     void mirror();
@@ -67,11 +71,14 @@ private:
     PopupMenus* menus_ = nullptr;
     std::function<void()> onToggleMusic_;
     std::function<void()> onAbout_;
+    std::function<QCursor(int)> pointerPictures_;
+    int shownPointer_ = -1;
 
     double height_ = 0;
     double ratio_ = 1;
     WindowLayout layout_;
     QImage frame_;  // the side picture, the bevels and the border
+    bool artStale_ = true;
     bool watchingScreen_ = false;
 
     TitleBar titleBar_;

@@ -21,6 +21,9 @@ TEST(CommandLine, ChoosesTheGameAndRefusesWhatItCannotUse) {
     EXPECT_EQ(defaults.rule, MoveRule::Star);
     EXPECT_EQ(defaults.names, (std::array<std::string, 2>{"Player 1", "Player 2"}));
     EXPECT_EQ(defaults.times, (std::array<int, 2>{0, 0}));
+    EXPECT_FALSE(defaults.gameOptions);
+    EXPECT_FALSE(parse({"--store", "/x"}).options.gameOptions);  // the setup window opens
+    EXPECT_TRUE(parse({"--p2", "Player 2"}).options.gameOptions);
 
     const ParsedCommandLine chosen =
         parse({"--field", "Big battle", "--rule=cross", "--p1", "PC Genius", "--time2", "4", "--store", "/x"});

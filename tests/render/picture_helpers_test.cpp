@@ -51,5 +51,13 @@ TEST(DrawTitleGradient, RunsFromTheCaptionColourToItsGradientColourAndIsFlatForE
         for (int x = 0; x < 37; ++x) ASSERT_EQ(s.point(x, y), flat.activeCaption) << x << "," << y;
 }
 
+TEST(DrawSetupGradient, RunsFromGreyAtTheTopToTheButtonFaceAtTheBottom) {
+    ImageSurface s(10, 64, kBlack);
+    DrawSetupGradient(s, kPalette);
+    EXPECT_EQ(s.point(5, 0), rgb(127, 127, 127));
+    EXPECT_EQ(s.point(9, 63), rgb(209, 205, 198));  // 15.5 / 16 of the way: the line at 16 lies on the edge
+    EXPECT_EQ(s.point(0, 32), rgb(170, 168, 164));  // halfway: 127 + 8 x (face - 127) / 16, halves to even
+}
+
 }  // namespace
 }  // namespace tallowen

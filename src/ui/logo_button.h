@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+#include "setup/setup_window.h"
+
+namespace tallowen {
+
+// The logo strip: a graphic check box showing as much of the logo as its growing size allows. A
+// click that ticks it clears it again at once, so it never stays ticked.
+class LogoButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    LogoButton(const QPixmap& logo, QWidget* parent);
+
+    // Takes the strip's size from the model.
+    void mirror(const LogoStrip& strip);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap logo_;
+};
+
+}  // namespace tallowen

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+
+#include "setup/setup_window.h"
+
+class QComboBox;
+class QRadioButton;
+class QStackedLayout;
+
+namespace tallowen {
+
+class FigureBox;
+class RandomSource;
+
+// One player's panel of the setup window: "PC" or "Human", the person's name and time, the
+// computer's strength and the figure preview. Input goes to the setup window's model.
+class PlayerPanelView : public QGroupBox {
+    Q_OBJECT
+public:
+    PlayerPanelView(SetupWindow& model, int player, RandomSource& random, QWidget* parent);
+
+    void mirror();
+
+    QComboBox* Text3() const { return Text3_; }
+    QComboBox* Combo1() const { return Combo1_; }
+    QRadioButton* Option18() const { return Option18_; }
+    QRadioButton* Option19() const { return Option19_; }
+    QRadioButton* level(int level) const { return levels_[static_cast<std::size_t>(level - 1)]; }
+    FigureBox* Picture7() const { return Picture7_; }
+
+signals:
+    // Something the player's panel shows changed in the model.
+    void changed();
+    // The figure preview was clicked.
+    void figureClicked(int player);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    SetupWindow& model_;
+    const int i_;
+    QRadioButton* Option18_;
+    QRadioButton* Option19_;
+    QStackedLayout* stack_;
+    QGroupBox* Frame4_;
+    QComboBox* Text3_;
+    QComboBox* Combo1_;
+    QGroupBox* Frame7_;
+    std::array<QRadioButton*, 3> levels_{};
+    FigureBox* Picture7_;
+};
+
+}  // namespace tallowen

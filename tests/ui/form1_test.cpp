@@ -1,0 +1,224 @@
+#include "ui/form1.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "../records/test_store.h"
+#include "records/game_records.h"
+#include "records/setting_paths.h"
+#include "setup/built_in_fields.h"
+#include "ui/game_session.h"
+#include "ui/message_box.h"
+#include "ui/picture_store.h"
+#include "ui/program_windows.h"
+#include "ui/figure_box.h"
+#include "ui/frm_about.h"
+#include "ui/frm_vlst.h"
+#include "ui/logo_button.h"
+#include "ui/player_panel_view.h"
+
+namespace tallowen {
+namespace {
+
+// Walks a popup menu by the texts a person reads and chooses the last one.
+void choose(QMenu& menu, const QStringList& path) {
+    QMenu* current = &menu;
+    for (int i = 0; i + 1 < path.size(); ++i) {
+        QAction* found = nullptr;
+        for (QAction* a : current->actions())
+            if (a->text() == path[i]) found = a;
+        ASSERT_TRUE(found && found->menu()) << path[i].toStdString();
+        current = found->menu();
+    }
+    for (QAction* a : current->actions())
+        if (a->text() == path.back()) return a->trigger();
+    FAIL() << path.back().toStdString();
+}
+
+// The program as it starts without game options, on a store of its own that already holds the
+// figure detail, so that no first-start message comes between.
+class Form1Test : public ::testing::Test {
+protected:
+    Form1Test() {
+        setMessageAnswerer([this](const UserMessage& message) { messages.push_back(message); });
+    }
+    ~Form1Test() override { setMessageAnswerer({}); }
+
+    void open() {
+        windows.startUp(nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void type(int player, const QString& text) {
+        QLineEdit* box = window.panel(player)->Text3()->lineEdit();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+    // On the round mark, where an option button takes clicks whatever its width.
+    static void clickOption(QRadioButton* option) {
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    }
+
+    testing::TempDir dir;
+    SettingsStore store{dir / "s.sqlite3"};
+    const bool detailStored = [this] {
+        store.CreateSettingKey(kProgramKey);
+        store.WriteSetting(kProgramKey, kFigureDetailValue, std::string("5"), kTextType);
+        return true;
+    }();
+    GameSession session{store};
+    GameWindow& game = session.game();
+    PictureStore pictures;
+    int ends = 0;
+    ProgramWindows windows{store, session, pictures, [this] { ++ends; }};
+    SetupWindow& setup = windows.setup();
+    Form1& window = windows.form1();
+    std::vector<UserMessage> messages;
+};
+
+TEST_F(Form1Test, StartsWithTwoPeopleWithoutTimeOnStarAndOriginal) {
+    open();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(window.windowTitle(), "Tallowen");
+    EXPECT_EQ(window.cursor().pixmap().toImage(), pictures.Image1(10));
+    for (int i = 0; i < 2; ++i) {
+        PlayerPanelView* panel = window.panel(i);
+        const QString name = i == 0 ? "Player 1" : "Player 2";
+        EXPECT_EQ(panel->title(), name);
+        EXPECT_EQ(panel->Text3()->currentText(), name);
+        EXPECT_EQ(panel->Combo1()->currentText(), "Neomezeně");
+        EXPECT_TRUE(panel->Option19()->isChecked());
+        EXPECT_TRUE(panel->Text3()->isVisible());
+        EXPECT_FALSE(panel->level(2)->isVisible());
+    }
+    QStringList fields;
+    for (int k = 0; k < window.fieldList()->count(); ++k) fields << window.fieldList()->item(k)->text();
+    EXPECT_EQ(fields, (QStringList{"Original", "Draughts", "Quick atack", "Big battle"}));
+    EXPECT_EQ(window.fieldList()->currentItem()->text(), "Original");
+    bool star = false;
+    for (auto* option : window.findChildren<QRadioButton*>())
+        if (option->text() == "Star") star = option->isChecked();
+    EXPECT_TRUE(star);
+    // The logo strip drops to its height, then widens.
+    QTRY_COMPARE_WITH_TIMEOUT(window.logo()->width(), 320, 5000);
+    EXPECT_EQ(window.logo()->height(), 50);
+}
+
+TEST_F(Form1Test, StartHandsTheExactNamesOverAndNewGameComesBackWithEveryChoiceKept) {
+    open();
+    QMenu& sizes = window.menus().Hght();
+    emit sizes.aboutToShow();
+    ASSERT_EQ(sizes.actions().size(), 2);
+    EXPECT_EQ(sizes.actions()[1]->text(), "Bigger window");
+    EXPECT_FALSE(sizes.actions()[1]->isEnabled());
+
+    type(0, "tie!");
+    type(1, "pc Genius");
+    window.panel(1)->Combo1()->setCurrentIndex(3);
+    emit window.panel(1)->Combo1()->activated(3);
+    for (auto* option : window.findChildren<QRadioButton*>())
+        if (option->text() == "Cross") clickOption(option);
+    window.fieldList()->setCurrentRow(2);
+    QTest::mouseClick(window.startButton(), Qt::LeftButton);
+    EXPECT_EQ(game.Label5.Caption, "I'm Tie");
+    EXPECT_EQ(game.Label6.Caption, ":-) Genius");
+    EXPECT_EQ(game.Label2.Caption, "Tallowen - Quick atack");
+    EXPECT_EQ(game.Label4, builtInFields()[2].field + "1");
+    EXPECT_EQ(game.Label8, "2");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(session.window().isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(game.Side, 7, 5000);
+    EXPECT_EQ(game.Clock[2], 1800);
+    // The about window opened from the game window belongs to it.
+    choose(window.menus().Ppm(), {"&O programu"});
+    EXPECT_TRUE(window.about().isVisible());
+    EXPECT_EQ(window.about().parentWidget(), &session.window());
+    window.about().close();
+
+    // Meanwhile a game was decided: the statistics are read again on the way back.
+    GameRecords(store).recordGame(testing::decidedGame("Eva", "Adam", 40, 24));
+    choose(window.menus().Ppm(), {"&Nová hra", "Opravdu?", "New game"});
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(session.window().isVisible());
+    EXPECT_EQ(window.panel(0)->Text3()->currentText(), "I'm Tie");
+    EXPECT_EQ(window.panel(1)->Text3()->currentText(), ":-) Genius");
+    EXPECT_EQ(window.panel(1)->Combo1()->currentText(), "30 minut");
+    EXPECT_EQ(window.fieldList()->currentItem()->text(), "Quick atack");
+    EXPECT_EQ(window.panel(0)->Text3()->count(), 2);
+    type(0, "");
+    QTest::mouseClick(window.startButton(), Qt::LeftButton);
+    EXPECT_EQ(game.Label5.Caption, "Hráč 1");
+    EXPECT_EQ(game.Label4.size(), 50u);
+
+    choose(window.menus().Ppm(), {"&Konec", "Really exit?", "Really exit!"});
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(Form1Test, TheLogoOpensTheAboutWindowAndClosingTheSetupWindowEndsTheProgram) {
+    open();
+    QTest::mouseClick(window.logo(), Qt::LeftButton);
+    EXPECT_TRUE(window.about().isVisible());
+    EXPECT_EQ(window.about().parentWidget(), &window);
+    window.about().close();
+    window.close();
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(Form1Test, TheComputerForPlayerTwoPlaysAtProfessionalWithoutTime) {
+    open();
+    PlayerPanelView* panel = window.panel(1);
+    panel->Combo1()->setCurrentIndex(2);
+    emit panel->Combo1()->activated(2);
+    clickOption(panel->Option18());
+    EXPECT_TRUE(panel->level(2)->isVisible());
+    EXPECT_TRUE(panel->level(2)->isChecked());
+    EXPECT_EQ(panel->level(2)->text(), "Professional");
+    EXPECT_FALSE(panel->Text3()->isVisible());
+    EXPECT_EQ(game.Label6.Caption, "PC Professional");
+    EXPECT_EQ(panel->Combo1()->currentText(), "Neomezeně");
+    clickOption(panel->level(3));
+    EXPECT_EQ(game.Label6.Caption, "PC Genius");
+}
+
+TEST_F(Form1Test, AKnownNameBringsItsStoredFigureAndResultsNeedAGame) {
+    open();
+    QTest::mouseClick(window.resultsButton(), Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "There are no results in the registry.");
+    EXPECT_TRUE(window.findChildren<frmVlst*>().empty());
+
+    GameRecords records{store};
+    records.recordGame(testing::decidedGame("PC Genius", "Eva", 24, 40));  // Eva plays "EBA5"
+    QTest::mouseClick(window.resultsButton(), Qt::LeftButton);
+    EXPECT_EQ(messages.size(), 1u);
+    ASSERT_EQ(window.findChildren<frmVlst*>().size(), 1);
+    EXPECT_TRUE(window.findChild<frmVlst*>()->isVisible());
+    window.findChild<frmVlst*>()->close();
+
+    EXPECT_EQ(window.panel(1)->Text3()->count(), 1);
+    type(1, "Eva");
+    EXPECT_EQ(game.HR2.BackColor, rgb(15, 195, 255));
+    EXPECT_EQ(game.HR2.Caption, "5");
+    EXPECT_EQ(window.panel(1)->Picture7()->toolTip(), "Select figure");
+}
+
+TEST_F(Form1Test, TheEditorMenuOffersEditAndDeleteOnlyForTheUsersFields) {
+    open();
+    QTest::mouseClick(window.editorButton(), Qt::LeftButton);
+    QMenu* menu = window.editorMenu();
+    ASSERT_TRUE(menu->isVisible());
+    QStringList items;
+    for (QAction* action : menu->actions()) items << action->text() + (action->isEnabled() ? "" : " (off)");
+    EXPECT_EQ(items, (QStringList{"Add field", "Edit field (off)", "Delete field (off)"}));
+    menu->close();
+}
+
+}  // namespace
+}  // namespace tallowen

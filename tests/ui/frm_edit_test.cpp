@@ -1,0 +1,99 @@
+#include "ui/frm_edit.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "records/setting_paths.h"
+#include "setup_fixture.h"
+
+namespace tallowen {
+namespace {
+
+class FrmEditTest : public testing::SetupFixture {
+protected:
+    FrmEditTest() {
+        startUp();
+        window.setOnSaved([this](const FieldHandOver& selection) { setup.fieldsReloaded(selection); });
+    }
+    // The centre of cell (x, y) of the drawing area.
+    QPoint cellCentre(int x, int y) const {
+        const int side = editor.side();
+        return {(2 * x + 1) * window.picEdit()->width() / (2 * side),
+                (2 * y + 1) * window.picEdit()->height() / (2 * side)};
+    }
+    void click(Qt::MouseButton button, int x, int y) {
+        QTest::mouseClick(window.picEdit(), button, {}, cellCentre(x, y));
+    }
+    QPushButton* save() {
+        for (auto* button : window.findChildren<QPushButton*>())
+            if (button->text() == "SAVE") return button;
+        return nullptr;
+    }
+
+    FieldEditor editor;
+    frmEdit window{editor, store, setup.library, pictures, game.random, nullptr};
+};
+
+TEST_F(FrmEditTest, MirrorPaintsTheOtherPlayerOppositeAndTheSpinnerKeepsTheSideWithinSixToFifteen) {
+    editor.EDM(std::string(48, 'X') + "0");
+    window.present();
+    EXPECT_EQ(window.windowTitle(), "Editor");
+    EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "7");
+    QTest::mouseClick(window.findChild<QCheckBox*>(), Qt::LeftButton);
+    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(12));  // the empty cell's brush
+    click(Qt::RightButton, 3, 3);  // brush: player 1
+    EXPECT_EQ(editor.cell(3, 3), kEditorEmpty);
+    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(0));
+    click(Qt::LeftButton, 0, 0);
+    EXPECT_EQ(editor.cell(0, 0), kEditorPlayer1);
+    EXPECT_EQ(editor.cell(6, 6), kEditorPlayer2);
+    // The two cells show the two players' tints: orange and blue in the middle of each square.
+    const QColor p1 = testing::pixelOf(*window.picEdit(), cellCentre(0, 0));
+    const QColor p2 = testing::pixelOf(*window.picEdit(), cellCentre(6, 6));
+    EXPECT_GT(p1.red(), p1.blue());
+    EXPECT_GT(p2.blue(), p2.red());
+
+    auto* spinner = window.findChild<QScrollBar*>();
+    for (int i = 0; i < 3; ++i) spinner->setValue(0);
+    EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "6");
+    EXPECT_EQ(spinner->value(), 1);
+    for (int i = 0; i < 12; ++i) spinner->setValue(2);
+    EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "15");
+}
+
+TEST_F(FrmEditTest, SavingRefusesAFieldWithoutAFreeCellOrAPlayerAndStoresAGoodOne) {
+    for (auto [field, message] : {std::pair{std::string(36, '+'), "There is no free field."},
+                                  {std::string(35, 'X') + "-", "There is no field of player 1."},
+                                  {"+" + std::string(35, 'X'), "There is no field of player 2."}}) {
+        editor.EDM(field);
+        window.present();
+        QTest::mouseClick(save(), Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages.back(), (UserMessage{message, "Cannot save"}));
+        messages.clear();
+    }
+    EXPECT_EQ(setup.library.List1.size(), 4u);
+
+    setup.library.ADDMAP_Click(editor);
+    window.present();
+    auto* name = window.findChildren<QLineEdit*>()[0];
+    EXPECT_EQ(name->text(), "New field");
+    name->selectAll();
+    QTest::keyClick(name, Qt::Key_Delete);
+    EXPECT_EQ(name->text(), "New field");  // an empty name comes back, selected whole
+    EXPECT_EQ(name->selectedText(), "New field");
+    QTest::keyClick(name, Qt::Key_End);
+    QTest::keyClicks(name, " of Eva");
+    QTest::mouseClick(save(), Qt::LeftButton);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(setup.library.List1.back(), "New field of Eva");
+    EXPECT_EQ(storedText(store.ReadSetting(fieldKey("01"), "")), "New field of Eva");
+    EXPECT_EQ(game.Label2.Caption, "Tallowen - Original");
+}
+
+}  // namespace
+}  // namespace tallowen

@@ -1,0 +1,60 @@
+#include "ui/frm_vyb.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "setup_fixture.h"
+
+namespace tallowen {
+namespace {
+
+class FrmVybTest : public testing::SetupFixture {
+protected:
+    frmVyb window{setup.frmVyb, game.random, game.FigureDetail, nullptr};
+};
+
+TEST_F(FrmVybTest, OkSnapsTheColourToTheSlidersAndRepaintsThePreviewOfTheSetupWindow) {
+    game.HR1 = {rgb(255, 128, 0), kWhite, "1"};
+    setup.figur(0);
+    window.present();
+    EXPECT_EQ(window.windowTitle(), "Figure selection of player 1");
+    const auto sliders = window.findChildren<QScrollBar*>();
+    ASSERT_EQ(sliders.size(), 3);
+    EXPECT_EQ(sliders[0]->value(), 0);
+    EXPECT_EQ(sliders[1]->value(), 2);
+    EXPECT_EQ(sliders[2]->value(), 4);
+    EXPECT_EQ(window.findChild<QComboBox*>()->currentText(), "Rectangle");
+
+    const int before = setup.panels[0].Picture7.revision;
+    QTest::mouseClick(window.findChild<QPushButton*>(), Qt::LeftButton);
+    EXPECT_EQ(game.HR1.BackColor, rgb(255, 135, 15));
+    EXPECT_EQ(game.HR1.ForeColor, rgb(255, 127, 127));
+    EXPECT_GT(setup.panels[0].Picture7.revision, before);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(FrmVybTest, ASliderRecoloursTheSwatchAtOnceAndThePreviewHalfASecondLater) {
+    game.HR2 = {rgb(0, 127, 225), kBlack, "8"};
+    setup.figur(1);
+    window.present();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* combo = window.findChild<QComboBox*>();
+    EXPECT_EQ(combo->currentText(), "Small field");
+    EXPECT_EQ(combo->toolTip(), "Figure type");
+
+    const int before = setup.frmVyb.Picture2.revision;
+    window.findChildren<QScrollBar*>()[0]->setValue(0);  // red at full strength
+    EXPECT_EQ(setup.frmVyb.Picture3, rgb(255, 135, 255));
+    EXPECT_EQ(setup.frmVyb.Picture2.revision, before);
+    QTRY_COMPARE_WITH_TIMEOUT(setup.frmVyb.Picture2.revision, before + 1, 2000);
+    EXPECT_EQ(setup.frmVyb.Picture2.colour, rgb(255, 135, 255));
+    QTest::mouseClick(window.findChild<QPushButton*>(), Qt::LeftButton);
+    EXPECT_EQ(game.HR2.BackColor, rgb(255, 135, 255));
+    EXPECT_EQ(game.HR2.Caption, "8");
+    EXPECT_EQ(game.Image1, 2);  // red and blue strongest: a person's third pointer
+}
+
+}  // namespace
+}  // namespace tallowen
