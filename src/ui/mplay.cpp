@@ -1,0 +1,119 @@
+#include "ui/mplay.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWindow>
+
+#include "render/image_surface.h"
+#include "render/title_gradient.h"
+#include "ui/desktop_colours.h"
+
+namespace tallowen {
+
+namespace {
+constexpr int kWidth = 300;
+constexpr int kHeight = 196;
+constexpr int kStripHeight = 14;
+constexpr int kKnobWidth = 12;
+// The knob's left edge runs from 4 to 4 + the strip's width, so it ends at the window's edge.
+constexpr int kStripWidth = kWidth - 4 - kKnobWidth;
+}  // namespace
+
+MPlay::MPlay(MusicPlayer& model, QtTimerDriver& timers, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      model_(model),
+      Picture1_(new QLabel(this)),
+      Picture2_(new QLabel(this)),
+      Command2_(new QPushButton(this)),
+      Combo1_(new QListWidget(this)),
+      Label1_(new QLabel(this)) {
+    setWindowTitle("Tallowen - Music");
+    setFixedSize(kWidth, kHeight);
+    Picture1_->setGeometry(0, 0, kStripWidth, kStripHeight);
+    Picture2_->setGeometry(0, 0, kStripWidth, kStripHeight);
+    Command2_->setGeometry(4, 0, kKnobWidth, kStripHeight);
+    Command2_->setFocusPolicy(Qt::NoFocus);
+    Combo1_->setGeometry(8, kStripHeight + 8, kWidth - 16, kHeight - kStripHeight - 38);
+    Label1_->setGeometry(8, kHeight - 24, kWidth - 16, 18);
+    Label1_->setEnabled(false);  // a quiet, greyed line
+    paintStrips();
+    model_.Picture1Width = kStripWidth;
+    model_.setOnChange([this] { mirror(); });
+    timers.attach(model_.Timer1);
+    connect(Combo1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0 || row == model_.Combo1ListIndex) return;
+        model_.Combo1ListIndex = row;
+        model_.Combo1_Click();
+        mirror();
+    });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MPlay::focusWindowChanged);
+    mirror();
+}
+
+void MPlay::load(RandomSource& random) {
+    model_.load(random);
+    mirror();
+}
+
+void MPlay::toggleVisible() { setVisible(!isVisible()); }
+
+void MPlay::setProgramWindows(QWidget* game, QWidget* setup, QWidget* about) {
+    game_ = game;
+    setup_ = setup;
+    about_ = about;
+}
+
+void MPlay::setOnBackground(std::function<void(bool)> onBackground) {
+    onBackground_ = std::move(onBackground);
+    if (onBackground_) onBackground_(background_);
+}
+
+void MPlay::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hide();
+}
+
+void MPlay::focusWindowChanged(QWindow* window) {
+    const auto is = [window](const QWidget* w) { return window && w && w->windowHandle() == window; };
+    model_.activeWindowChanged(is(this)     ? ActiveWindow::Music
+                               : is(game_)  ? ActiveWindow::Game
+                               : is(setup_) ? ActiveWindow::Setup
+                               : is(about_) ? ActiveWindow::About
+                                            : ActiveWindow::Other);
+    mirror();
+}
+
+void MPlay::paintStrips() {
+    const SystemColours colours = desktopColours(palette());
+    ImageSurface surface(kStripWidth, kStripHeight, colours.buttonFace);
+    DrawTitleGradient(surface, true, colours);
+    Picture1_->setPixmap(QPixmap::fromImage(surface.image()));
+    DrawTitleGradient(surface, false, colours);
+    Picture2_->setPixmap(QPixmap::fromImage(surface.image()));
+}
+
+void MPlay::mirror() {
+    if (Combo1_->count() != static_cast<int>(model_.Combo1.size())) {
+        const QSignalBlocker blocker(Combo1_);
+        Combo1_->clear();
+        for (const std::string& entry : model_.Combo1) Combo1_->addItem(QString::fromStdString(entry));
+    }
+    if (Combo1_->currentRow() != model_.Combo1ListIndex) {
+        const QSignalBlocker blocker(Combo1_);
+        Combo1_->setCurrentRow(model_.Combo1ListIndex);
+    }
+    Command2_->setVisible(model_.Command2Visible);
+    Command2_->move(model_.Command2Left, 0);
+    Command2_->raise();
+    Picture2_->setVisible(model_.Picture2Visible);
+    Label1_->setText(QString::fromStdString(model_.Label1));
+    if (background_ != model_.TallowPicture4Visible) {
+        background_ = model_.TallowPicture4Visible;
+        if (onBackground_) onBackground_(background_);
+    }
+}
+
+}  // namespace tallowen
