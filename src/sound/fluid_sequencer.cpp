@@ -24,6 +24,10 @@ FluidSequencer::FluidSequencer(const std::string& soundFont) : settings_(new_flu
         // Nothing can sound: effects would only cost time.
         fluid_settings_setint(s, "synth.reverb.active", 0);
         fluid_settings_setint(s, "synth.chorus.active", 0);
+    } else {
+        // FluidSynth's default leaves the tunes very quiet; this peaks them near a quarter of full
+        // scale, with room for files louder than ours.
+        fluid_settings_setnum(s, "synth.gain", 0.5);
     }
     synth_.reset(new_fluid_synth(s));
     if (!soundFont.empty()) hasSoundFont_ = fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) != FLUID_FAILED;

@@ -1,6 +1,7 @@
 #include "sound/tune_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <map>
 #include <sstream>
@@ -118,6 +119,13 @@ struct Part {
     }
 };
 
+// A comment is a word that starts with #; a # after a letter is a sharp.
+std::string withoutComment(const std::string& line) {
+    for (std::size_t at = line.find('#'); at != std::string::npos; at = line.find('#', at + 1))
+        if (at == 0 || std::isspace(static_cast<unsigned char>(line[at - 1]))) return line.substr(0, at);
+    return line;
+}
+
 struct VoiceText {
     SongVoice voice;
     std::map<std::string, Part, std::less<>> parts;
@@ -178,7 +186,7 @@ TuneReading readTune(std::string_view text) {
         std::istringstream lines{std::string(text)};
         for (std::string line; std::getline(lines, line);) {
             ++lineNumber;
-            line = line.substr(0, line.find('#'));
+            line = withoutComment(line);
             std::istringstream words(line);
             std::string word;
             if (!(words >> word)) continue;
@@ -201,9 +209,19 @@ TuneReading readTune(std::string_view text) {
                 part = nullptr;
             } else if (word == "part") {
                 if (voices.empty()) throw Failure{"a part before any voice"};
-                words >> word;
-                part = &voices.back().parts[word];
+                std::string name, equals, source;
+                words >> name;
+                auto& parts = voices.back().parts;
+                part = &parts[name];
                 part->barTicks = song.meterBeats * 4 * kTicksPerQuarter / song.meterUnit;
+                if (words >> equals) {
+                    words >> source;
+                    const auto copied = parts.find(source);
+                    if (equals != "=" || copied == parts.end() || copied->first == name)
+                        throw Failure{"a part can only repeat an earlier part of its voice: part " + name + " = NAME"};
+                    *part = copied->second;
+                    part = nullptr;
+                }
             } else if (word == "form") {
                 for (; words >> word;) form.push_back(word);
                 part = nullptr;

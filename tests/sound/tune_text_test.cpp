@@ -12,13 +12,15 @@ tempo 90
 meter 3/4
 voice top program=73 channel=2 pan=30
 part A
-mf c5:q d5:e e5 f5:q~ | f5:h p g5+b5:q |
+mf c5:q d5:e e5 f5:q~ | f5:h p g5+b5:q |  #comment
 part B
 r:h. | c6:h. |
+part A2 = A
 voice low program=32 channel=1
 part A
-c3:h. | g2:h r:q |
-form A B A
+c3:h. | f#2:h r:q |
+part A2 = A
+form A B A2
 )");
     ASSERT_TRUE(tune.song) << tune.error;
     const Song& song = *tune.song;
@@ -48,11 +50,12 @@ form A B A
     EXPECT_EQ(top[4].velocity, 48);
     EXPECT_EQ(top[6].pitch, 84);  // part B, after its rest
     EXPECT_EQ(top[6].start, 2 * 1440 + 1440);
-    EXPECT_EQ(top[7].start, 4 * 1440);  // A again
+    EXPECT_EQ(top[7].start, 4 * 1440);  // A2 repeats A
 
     // The low voice has no part B: it rests through it.
     const auto& low = song.voices[1].notes;
     ASSERT_EQ(low.size(), 4u);
+    EXPECT_EQ(low[1].pitch, 42);  // f#2, a sharp and not a comment
     EXPECT_EQ(low[2].start, 4 * 1440);
 }
 
@@ -66,6 +69,8 @@ TEST(TuneText, MistakesAreNamedWithTheirLine) {
     EXPECT_EQ(readTune(head + "c4:w |\nvoice u\npart A\nc4:w | c4:w |\nform A\n").error,
               "part A has different lengths in different voices");
     EXPECT_EQ(readTune("voice v volume=200\n").error, "line 1: volume must be a number from 0 to 127");
+    EXPECT_EQ(readTune(head + "c4:w |\npart A2 = B\n").error,
+              "line 6: a part can only repeat an earlier part of its voice: part A2 = NAME");
 }
 
 }  // namespace
