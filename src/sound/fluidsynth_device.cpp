@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <vector>
 
 #include "sound/soundfont_location.h"
 
@@ -23,79 +22,89 @@ FluidAudioDriver openAudioOutput(fluid_settings_t* settings, fluid_audio_func_t 
     return {};
 }
 
+constexpr int kGenerationShift = 48;
+constexpr std::uint64_t kValueMask = (std::uint64_t{1} << kGenerationShift) - 1;
+
+std::uint64_t stamped(std::uint64_t generation, long value) {
+    return generation << kGenerationShift | (static_cast<std::uint64_t>(value) & kValueMask);
+}
+
 }  // namespace
 
 FluidSynthDevice::FluidSynthDevice(Output output) : thread_([this, output] { setUp(output); }) {}
 
 FluidSynthDevice::~FluidSynthDevice() {
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(quitMutex_);
         quit_ = true;
     }
-    wake_.notify_all();
+    quitSignal_.notify_all();
     thread_.join();
     driver_.reset();
     sequencer_.reset();
+    delete mailbox_.exchange(nullptr);
 }
 
 void FluidSynthDevice::open(const std::string& path) {
-    std::lock_guard lock(mutex_);
-    ++request_.generation;
-    request_.path = path;
-    request_.opened = true;
-    request_.playing = false;
+    ++wanted_.generation;
+    wanted_.path = path;
+    wanted_.opened = true;
+    wanted_.playing = false;
+    post();
 }
 
 void FluidSynthDevice::play() {
-    std::lock_guard lock(mutex_);
-    request_.playing = request_.opened;
+    wanted_.playing = wanted_.opened;
+    post();
 }
 
 void FluidSynthDevice::stop() {
-    std::lock_guard lock(mutex_);
-    request_.playing = false;
+    wanted_.playing = false;
+    post();
 }
 
 void FluidSynthDevice::close() {
-    std::lock_guard lock(mutex_);
-    ++request_.generation;
-    request_.path.clear();
-    request_.opened = false;
-    request_.playing = false;
+    ++wanted_.generation;
+    wanted_.path.clear();
+    wanted_.opened = false;
+    wanted_.playing = false;
+    post();
 }
 
-long FluidSynthDevice::length() const {
-    std::lock_guard lock(mutex_);
-    return progress_.generation == request_.generation ? progress_.length : 0;
+void FluidSynthDevice::post() {
+    // A request the sound side has not taken yet is simply replaced: only the latest state counts.
+    delete mailbox_.exchange(new Request(wanted_), std::memory_order_acq_rel);
 }
 
-long FluidSynthDevice::position() const {
-    std::lock_guard lock(mutex_);
-    return progress_.generation == request_.generation ? progress_.position : 0;
+long FluidSynthDevice::published(const std::atomic<std::uint64_t>& value) const {
+    const std::uint64_t v = value.load(std::memory_order_acquire);
+    const bool current = (v & ~kValueMask) == stamped(wanted_.generation, 0);
+    return current ? static_cast<long>(v & kValueMask) : 0;
 }
+
+long FluidSynthDevice::length() const { return published(length_); }
+
+long FluidSynthDevice::position() const { return published(position_); }
 
 std::string FluidSynthDevice::soundProblem() const {
-    std::lock_guard lock(mutex_);
-    return problem_;
+    const char* problem = problem_.load(std::memory_order_acquire);
+    return problem ? problem : "";
 }
 
 void FluidSynthDevice::setUp(Output output) {
-    std::string problem = "No sound: the music plays silently.";
+    const char* problem = "No sound: the music plays silently.";
     std::string soundFont;
     if (output == Output::Speakers) {
         soundFont = generalMidiSoundFont();
-        problem = soundFont.empty() ? "No sound: no General MIDI SoundFont was found." : "";
+        problem = soundFont.empty() ? "No sound: no General MIDI SoundFont was found." : nullptr;
     }
     sequencer_ = std::make_unique<FluidSequencer>(soundFont);
-    if (problem.empty() && !sequencer_->hasSoundFont()) problem = "No sound: the SoundFont could not be read.";
-    if (problem.empty()) {
+    if (!problem && !sequencer_->hasSoundFont()) problem = "No sound: the SoundFont could not be read.";
+    if (!problem) {
         driver_ = openAudioOutput(sequencer_->settings(), &FluidSynthDevice::audioCallback, this);
         if (!driver_) problem = "No sound: no audio output could be opened.";
     }
-    {
-        std::lock_guard lock(mutex_);
-        problem_ = problem;
-    }
+    problem_.store(problem, std::memory_order_release);
     if (!driver_) pace();
 }
 
@@ -105,8 +114,8 @@ void FluidSynthDevice::pace() {
     std::array<float, kBlockFrames> left{}, right{};
     const auto start = Clock::now();
     long long rendered = 0;
-    std::unique_lock lock(mutex_);
-    while (!wake_.wait_for(lock, std::chrono::milliseconds(10), [this] { return quit_; })) {
+    std::unique_lock lock(quitMutex_);
+    while (!quitSignal_.wait_for(lock, std::chrono::milliseconds(10), [this] { return quit_; })) {
         lock.unlock();
         const long long target =
             std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count() * kRate / 1'000'000;
@@ -131,31 +140,27 @@ int FluidSynthDevice::audioCallback(void* self, int frames, int nfx, float* fx[]
 void FluidSynthDevice::renderBlock(float* left, float* right, int frames) {
     applyRequest();
     sequencer_->render(left, right, frames);
-    std::lock_guard lock(mutex_);
-    progress_ = {appliedGeneration_, sequencer_->position(), sequencer_->length()};
+    position_.store(stamped(appliedGeneration_, sequencer_->position()), std::memory_order_release);
+    length_.store(stamped(appliedGeneration_, sequencer_->length()), std::memory_order_release);
 }
 
 void FluidSynthDevice::applyRequest() {
-    Request wanted;
-    {
-        std::lock_guard lock(mutex_);
-        if (request_.generation == appliedGeneration_ && request_.playing == appliedPlaying_) return;
-        wanted = request_;
-    }
-    if (wanted.generation != appliedGeneration_) {
-        if (wanted.opened)
-            sequencer_->open(wanted.path);
+    const std::unique_ptr<Request> wanted(mailbox_.exchange(nullptr, std::memory_order_acq_rel));
+    if (!wanted) return;
+    if (wanted->generation != appliedGeneration_) {
+        if (wanted->opened)
+            sequencer_->open(wanted->path);
         else
             sequencer_->close();
-        appliedGeneration_ = wanted.generation;
+        appliedGeneration_ = wanted->generation;
         appliedPlaying_ = false;
     }
-    if (wanted.playing != appliedPlaying_) {
-        if (wanted.playing)
+    if (wanted->playing != appliedPlaying_) {
+        if (wanted->playing)
             sequencer_->play();
         else
             sequencer_->stop();
-        appliedPlaying_ = wanted.playing;
+        appliedPlaying_ = wanted->playing;
     }
 }
 
