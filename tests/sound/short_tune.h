@@ -8,11 +8,13 @@
 
 namespace tallowen::testing {
 
-// A tune of `quarters` quarter notes at 120 a minute (half a second each), written to `file`.
-inline void writeShortTune(const std::filesystem::path& file, int quarters) {
-    SongVoice piano;
-    for (int i = 0; i < quarters; ++i) piano.notes.push_back({i * kTicksPerQuarter, 400, 60 + i % 8, 90});
-    const Song song{"Short", 120, 4, 4, quarters * kTicksPerQuarter, {piano}};
+// A tune of `quarters` quarter notes at 120 a minute (half a second each) on one General MIDI
+// instrument, written to `file`.
+inline void writeShortTune(const std::filesystem::path& file, int quarters, int program = 0) {
+    SongVoice voice;
+    voice.program = program;
+    for (int i = 0; i < quarters; ++i) voice.notes.push_back({i * kTicksPerQuarter, 470, 60 + i % 8, 90});
+    const Song song{"Short", 120, 4, 4, quarters * kTicksPerQuarter, {voice}};
     std::ofstream(file, std::ios::binary) << standardMidiFile(song);
 }
 
