@@ -15,11 +15,17 @@ namespace tallowen {
 
 namespace {
 constexpr int kWidth = 300;
-constexpr int kHeight = 196;
-constexpr int kStripHeight = 14;
+constexpr int kHeight = 200;
 constexpr int kKnobWidth = 12;
-// The knob's left edge runs from 4 to 4 + the strip's width, so it ends at the window's edge.
-constexpr int kStripWidth = kWidth - 4 - kKnobWidth;
+constexpr int kKnobHeight = 16;
+// The strip lies inset by 8 on each side; the knob's left edge runs from 4 to 4 + the strip's
+// width, so its middle follows the strip from end to end.
+constexpr int kStripLeft = 8;
+constexpr int kStripTop = 6;
+constexpr int kStripWidth = kWidth - 2 * kStripLeft;
+constexpr int kStripHeight = 10;
+constexpr int kKnobTop = kStripTop - (kKnobHeight - kStripHeight) / 2;
+constexpr int kListTop = kStripTop + kStripHeight + 10;
 }  // namespace
 
 MPlay::MPlay(MusicPlayer& model, QtTimerDriver& timers, QWidget* parent)
@@ -32,12 +38,12 @@ MPlay::MPlay(MusicPlayer& model, QtTimerDriver& timers, QWidget* parent)
       Label1_(new QLabel(this)) {
     setWindowTitle("Tallowen - Music");
     setFixedSize(kWidth, kHeight);
-    Picture1_->setGeometry(0, 0, kStripWidth, kStripHeight);
-    Picture2_->setGeometry(0, 0, kStripWidth, kStripHeight);
-    Command2_->setGeometry(4, 0, kKnobWidth, kStripHeight);
+    Picture1_->setGeometry(kStripLeft, kStripTop, kStripWidth, kStripHeight);
+    Picture2_->setGeometry(kStripLeft, kStripTop, kStripWidth, kStripHeight);
+    Command2_->setGeometry(4, kKnobTop, kKnobWidth, kKnobHeight);
     Command2_->setFocusPolicy(Qt::NoFocus);
-    Combo1_->setGeometry(8, kStripHeight + 8, kWidth - 16, kHeight - kStripHeight - 38);
-    Label1_->setGeometry(8, kHeight - 24, kWidth - 16, 18);
+    Combo1_->setGeometry(8, kListTop, kWidth - 16, kHeight - kListTop - 32);
+    Label1_->setGeometry(8, kHeight - 26, kWidth - 16, 20);
     Label1_->setEnabled(false);  // a quiet, greyed line
     paintStrips();
     model_.Picture1Width = kStripWidth;
@@ -106,7 +112,7 @@ void MPlay::mirror() {
         Combo1_->setCurrentRow(model_.Combo1ListIndex);
     }
     Command2_->setVisible(model_.Command2Visible);
-    Command2_->move(model_.Command2Left, 0);
+    Command2_->move(model_.Command2Left, kKnobTop);
     Command2_->raise();
     Picture2_->setVisible(model_.Picture2Visible);
     Label1_->setText(QString::fromStdString(model_.Label1));
