@@ -6,7 +6,8 @@ namespace tallowen {
 
 std::filesystem::path musicFolder(const std::filesystem::path& executableFolder) {
     const std::filesystem::path beside = executableFolder / "Music";
-    const std::filesystem::path installed = (executableFolder / ".." / "share" / "tallowen" / "Music").lexically_normal();
+    const std::filesystem::path installed =
+        (executableFolder / ".." / "share" / "tallowen" / "Music").lexically_normal();
     std::error_code ignored;
     if (!std::filesystem::is_directory(beside, ignored) && std::filesystem::is_directory(installed, ignored))
         return installed;

@@ -44,8 +44,9 @@ public:
     int Command2Left = 4;
     int Picture1Width = 0;          // the strip the knob moves along; set by the window
     bool Picture2Visible = true;    // the inactive strip, over the active one
-    bool TallowPicture4Visible = false;  // the game window's inactive title strip: the program is in the background
-    std::string Label1;             // why there is no sound, once the device knows
+    // The game window's inactive title strip, shown while the program is in the background.
+    bool TallowPicture4Visible = false;
+    std::string Label1;  // why there is no sound, once the device knows
     Timer Timer1{"Timer1", 100};
 
 private:

@@ -83,7 +83,8 @@ std::string voiceTrack(const SongVoice& voice, int endTick) {
 
 std::string standardMidiFile(const Song& song) {
     const auto trackCount = static_cast<std::uint32_t>(song.voices.size() + 1);
-    std::string file = "MThd" + bigEndian(6, 4) + bigEndian(1, 2) + bigEndian(trackCount, 2) + bigEndian(kTicksPerQuarter, 2);
+    std::string file =
+        "MThd" + bigEndian(6, 4) + bigEndian(1, 2) + bigEndian(trackCount, 2) + bigEndian(kTicksPerQuarter, 2);
     file += conductorTrack(song);
     for (const SongVoice& voice : song.voices) file += voiceTrack(voice, song.lengthTicks);
     return file;

@@ -23,7 +23,8 @@ int number(std::string_view text, int low, int high, std::string_view what) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
-        throw Failure{std::string(what) + " must be a number from " + std::to_string(low) + " to " + std::to_string(high)};
+        throw Failure{std::string(what) + " must be a number from " + std::to_string(low) + " to " +
+                      std::to_string(high)};
     return value;
 }
 
@@ -200,8 +201,10 @@ TuneReading readTune(std::string_view text) {
                 words >> word;
                 const auto slash = word.find('/');
                 song.meterBeats = number(word.substr(0, slash), 1, 16, "the beats of the meter");
-                song.meterUnit = number(slash == std::string::npos ? "" : word.substr(slash + 1), 1, 16, "the meter's unit");
-                if ((song.meterUnit & (song.meterUnit - 1)) != 0) throw Failure{"the meter's unit must be a power of two"};
+                const std::string unit = slash == std::string::npos ? "" : word.substr(slash + 1);
+                song.meterUnit = number(unit, 1, 16, "the meter's unit");
+                if ((song.meterUnit & (song.meterUnit - 1)) != 0)
+                    throw Failure{"the meter's unit must be a power of two"};
             } else if (word == "voice") {
                 voices.emplace_back();
                 words >> voices.back().voice.name;

@@ -59,6 +59,8 @@ MPlay::MPlay(MusicPlayer& model, QtTimerDriver& timers, QWidget* parent)
     mirror();
 }
 
+MPlay::~MPlay() { model_.setOnChange(nullptr); }
+
 void MPlay::load(RandomSource& random) {
     model_.load(random);
     mirror();

@@ -20,6 +20,7 @@ namespace tallowen {
 class MPlay final : public QWidget {
 public:
     MPlay(MusicPlayer& model, QtTimerDriver& timers, QWidget* parent = nullptr);
+    ~MPlay() override;
 
     // Start-up: lists the tracks and starts a random one.
     void load(RandomSource& random);

@@ -42,8 +42,8 @@ TEST_F(MusicPlayerTest, TheListHasSilenceAndTheTracksAndStartUpPlaysARandomTrack
     EXPECT_TRUE(player.Command2Visible);
     EXPECT_TRUE(player.Timer1.enabled());
     EXPECT_EQ(trackPath(dir.path(), "b"), dir / "b.mid");
-    EXPECT_EQ(Texts(device.calls.end() - 3, device.calls.end()),
-              (Texts{"close", "open " + player.Combo1[static_cast<std::size_t>(player.Combo1ListIndex)] + ".mid", "play"}));
+    const std::string& last = player.Combo1[static_cast<std::size_t>(player.Combo1ListIndex)];
+    EXPECT_EQ(Texts(device.calls.end() - 3, device.calls.end()), (Texts{"close", "open " + last + ".mid", "play"}));
 
     for (const char* name : {"b.mid", "c.mid", "Apple.mid"}) std::filesystem::remove(dir / name);
     touch("only.mid");

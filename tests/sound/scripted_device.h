@@ -11,7 +11,9 @@ namespace tallowen::testing {
 // A device that plays nothing: it records the commands (files by name) and reports what the test
 // sets.
 struct ScriptedDevice : MidiDevice {
-    void open(const std::string& path) override { calls.push_back("open " + std::filesystem::path(path).filename().string()); }
+    void open(const std::string& path) override {
+        calls.push_back("open " + std::filesystem::path(path).filename().string());
+    }
     void play() override { calls.push_back("play"); }
     void stop() override { calls.push_back("stop"); }
     void close() override { calls.push_back("close"); }
