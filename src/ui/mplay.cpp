@@ -28,7 +28,7 @@ constexpr int kKnobTop = kStripTop - (kKnobHeight - kStripHeight) / 2;
 constexpr int kListTop = kStripTop + kStripHeight + 10;
 }  // namespace
 
-MPlay::MPlay(MusicPlayer& model, QtTimerDriver& timers, QWidget* parent)
+MPlay::MPlay(MusicPlayer& model, QWidget* parent)
     : QWidget(parent, Qt::Window),
       model_(model),
       Picture1_(new QLabel(this)),
@@ -48,7 +48,7 @@ MPlay::MPlay(MusicPlayer& model, QtTimerDriver& timers, QWidget* parent)
     paintStrips();
     model_.Picture1Width = kStripWidth;
     model_.setOnChange([this] { mirror(); });
-    timers.attach(model_.Timer1);
+    timers_.attach(model_.Timer1);
     connect(Combo1_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0 || row == model_.Combo1ListIndex) return;
         model_.Combo1ListIndex = row;

@@ -19,7 +19,7 @@ namespace tallowen {
 // closing it only hides it, and the music goes on.
 class MPlay final : public QWidget {
 public:
-    MPlay(MusicPlayer& model, QtTimerDriver& timers, QWidget* parent = nullptr);
+    explicit MPlay(MusicPlayer& model, QWidget* parent = nullptr);
     ~MPlay() override;
 
     // Start-up: lists the tracks and starts a random one.
@@ -47,6 +47,7 @@ private:
     void paintStrips();
 
     MusicPlayer& model_;
+    QtTimerDriver timers_;
     QLabel* Picture1_;
     QLabel* Picture2_;
     QPushButton* Command2_;

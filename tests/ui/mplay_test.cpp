@@ -29,8 +29,7 @@ protected:
     testing::TempDir dir;
     testing::ScriptedDevice device;
     MusicPlayer model{device, dir.path()};
-    QtTimerDriver timers;
-    MPlay window{model, timers};
+    MPlay window{model};
 };
 
 TEST_F(MPlayTest, TheListPlaysWhatIsClickedAndClosingOnlyHides) {
