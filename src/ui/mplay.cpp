@@ -59,7 +59,10 @@ MPlay::MPlay(MusicPlayer& model, QWidget* parent)
     mirror();
 }
 
-MPlay::~MPlay() { model_.setOnChange(nullptr); }
+MPlay::~MPlay() {
+    model_.setOnChange(nullptr);
+    model_.Timer1.setDriver(nullptr);
+}
 
 void MPlay::load(RandomSource& random) {
     model_.load(random);
