@@ -9,7 +9,7 @@
 
 #include "render/image_surface.h"
 #include "render/title_gradient.h"
-#include "ui/desktop_colours.h"
+#include "ui/system_palette.h"
 
 namespace tallowen {
 
@@ -98,7 +98,7 @@ void MPlay::focusWindowChanged(QWindow* window) {
 }
 
 void MPlay::paintStrips() {
-    const SystemColours colours = desktopColours(palette());
+    const SystemColours colours = systemColoursOf(palette());
     ImageSurface surface(kStripWidth, kStripHeight, colours.buttonFace);
     DrawTitleGradient(surface, true, colours);
     Picture1_->setPixmap(QPixmap::fromImage(surface.image()));
