@@ -7,7 +7,11 @@
 #include "records/settings_store.h"
 #include "records/store_location.h"
 #include "setup/field_library.h"
+#include "setup/music_folder.h"
+#include "setup/music_player.h"
+#include "sound/fluidsynth_device.h"
 #include "ui/game_session.h"
+#include "ui/mplay.h"
 #include "ui/popup_menus.h"
 
 int main(int argc, char** argv) {
@@ -46,6 +50,15 @@ int main(int argc, char** argv) {
     GameSession session(store);
     PopupMenus menus(session.popupActions([] { QCoreApplication::quit(); }));
     session.window().setMenus(&menus);
+
+    FluidSynthDevice musicDevice;
+    MusicPlayer music(musicDevice, musicFolder(QCoreApplication::applicationDirPath().toStdString()));
+    MPlay musicWindow(music);
+    musicWindow.setProgramWindows(&session.window(), nullptr, nullptr);
+    musicWindow.setOnBackground([&](bool background) { session.window().setPicture4Visible(background); });
+    session.setOnToggleMusic([&] { musicWindow.toggleVisible(); });
+    musicWindow.load(session.game().random);
+
     // Until the setup window exists, "New game" starts the same game again, as "START" would with
     // the choices unchanged.
     const auto start = [&] {

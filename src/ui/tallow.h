@@ -31,6 +31,9 @@ public:
     void setOnToggleMusic(std::function<void()> toggle) { onToggleMusic_ = std::move(toggle); }
     // Shows the about window (the title bar's button).
     void setOnAbout(std::function<void()> about) { onAbout_ = std::move(about); }
+    // The inactive look of the title bar (Picture4) shows exactly while the program is in the
+    // background; the music window, which watches the active window, says when.
+    void setPicture4Visible(bool visible) { titleBar_.setActive(!visible); }
 
     // Shows what the model holds now.
     void mirror();
