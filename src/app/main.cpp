@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
     FluidSynthDevice musicDevice;
     MusicPlayer music(musicDevice, musicFolder(QCoreApplication::applicationDirPath().toStdString()));
     MPlay musicWindow(music);
-    musicWindow.setProgramWindows(&session.window(), nullptr, nullptr);
+    musicWindow.setWindowKinds(
+        [&](const QWidget* w) { return w == &session.window() ? ActiveWindow::Game : ActiveWindow::Other; });
     musicWindow.setOnBackground([&](bool background) { session.window().setPicture4Visible(background); });
     session.setOnToggleMusic([&] { musicWindow.toggleVisible(); });
     musicWindow.load(session.game().random);

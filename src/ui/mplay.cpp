@@ -71,12 +71,6 @@ void MPlay::load(RandomSource& random) {
 
 void MPlay::toggleVisible() { setVisible(!isVisible()); }
 
-void MPlay::setProgramWindows(QWidget* game, QWidget* setup, QWidget* about) {
-    game_ = game;
-    setup_ = setup;
-    about_ = about;
-}
-
 void MPlay::setOnBackground(std::function<void(bool)> onBackground) {
     onBackground_ = std::move(onBackground);
     if (onBackground_) onBackground_(background_);
@@ -88,12 +82,12 @@ void MPlay::closeEvent(QCloseEvent* event) {
 }
 
 void MPlay::focusWindowChanged(QWindow* window) {
-    const auto is = [window](const QWidget* w) { return window && w && w->windowHandle() == window; };
-    model_.activeWindowChanged(is(this)     ? ActiveWindow::Music
-                               : is(game_)  ? ActiveWindow::Game
-                               : is(setup_) ? ActiveWindow::Setup
-                               : is(about_) ? ActiveWindow::About
-                                            : ActiveWindow::Other);
+    const QWidget* active = nullptr;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (window && w->windowHandle() == window) active = w;
+    model_.activeWindowChanged(active == this         ? ActiveWindow::Music
+                               : active && kindOf_    ? kindOf_(active)
+                                                      : ActiveWindow::Other);
     mirror();
 }
 

@@ -26,8 +26,9 @@ public:
     void load(RandomSource& random);
     // The music buttons, the "H" key and the menu item show or hide the window.
     void toggleVisible();
-    // The windows that, with this one, keep the program in the foreground.
-    void setProgramWindows(QWidget* game, QWidget* setup, QWidget* about);
+    // Says which of the program's windows a top-level window is: the game, setup or about window,
+    // or Other. Asked at each change, so windows made later are known as they come.
+    void setWindowKinds(std::function<ActiveWindow(const QWidget*)> kindOf) { kindOf_ = std::move(kindOf); }
     // Told when the game window's inactive title strip is to show or hide: it shows exactly while
     // the program is in the background.
     void setOnBackground(std::function<void(bool)> onBackground);
@@ -53,9 +54,7 @@ private:
     QPushButton* Command2_;
     QListWidget* Combo1_;
     QLabel* Label1_;
-    QWidget* game_ = nullptr;
-    QWidget* setup_ = nullptr;
-    QWidget* about_ = nullptr;
+    std::function<ActiveWindow(const QWidget*)> kindOf_;
     std::function<void(bool)> onBackground_;
     bool background_ = false;
 };

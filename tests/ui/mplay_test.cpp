@@ -69,7 +69,7 @@ TEST_F(MPlayTest, TheListPlaysWhatIsClickedAndClosingOnlyHides) {
 
 TEST_F(MPlayTest, TheStripsAndTheGamesBackgroundFollowTheActiveWindow) {
     QWidget game, other;
-    window.setProgramWindows(&game, nullptr, nullptr);
+    window.setWindowKinds([&](const QWidget* w) { return w == &game ? ActiveWindow::Game : ActiveWindow::Other; });
     bool background = true;
     window.setOnBackground([&](bool on) { background = on; });
     EXPECT_FALSE(background);
