@@ -7,12 +7,9 @@
 #include "records/settings_store.h"
 #include "records/store_location.h"
 #include "setup/field_library.h"
-#include "setup/music_folder.h"
-#include "setup/music_player.h"
-#include "sound/fluidsynth_device.h"
 #include "ui/game_session.h"
-#include "ui/mplay.h"
 #include "ui/popup_menus.h"
+#include "ui/program_music.h"
 
 int main(int argc, char** argv) {
     using namespace tallowen;
@@ -51,14 +48,9 @@ int main(int argc, char** argv) {
     PopupMenus menus(session.popupActions([] { QCoreApplication::quit(); }));
     session.window().setMenus(&menus);
 
-    FluidSynthDevice musicDevice;
-    MusicPlayer music(musicDevice, musicFolder(QCoreApplication::applicationDirPath().toStdString()));
-    MPlay musicWindow(music);
-    musicWindow.setWindowKinds(
-        [&](const QWidget* w) { return w == &session.window() ? ActiveWindow::Game : ActiveWindow::Other; });
-    musicWindow.setOnBackground([&](bool background) { session.window().setPicture4Visible(background); });
-    session.setOnToggleMusic([&] { musicWindow.toggleVisible(); });
-    musicWindow.load(session.game().random);
+    ProgramMusic music(QCoreApplication::applicationDirPath().toStdString());
+    music.joinGame(session);
+    music.load(session.game().random);
 
     // Until the setup window exists, "New game" starts the same game again, as "START" would with
     // the choices unchanged.
