@@ -12,6 +12,7 @@
 #include "ui/game_session.h"
 #include "ui/picture_store.h"
 #include "ui/popup_menus.h"
+#include "ui/program_music.h"
 #include "ui/program_windows.h"
 
 namespace {
@@ -28,7 +29,13 @@ int runSetup(SettingsStore& store) {
     while (!splash.windowHandle()->isExposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     GameSession session(store);
     ProgramWindows windows(store, session, pictures, [] { QCoreApplication::quit(); });
-    windows.startUp(&splash);
+    // Made after the windows it joins, so that it goes before them.
+    ProgramMusic music(QCoreApplication::applicationDirPath().toStdString());
+    music.joinGame(session);
+    music.joinSetup(windows.form1());
+    StartUpHooks hooks;
+    hooks.music = [&] { music.load(session.game().random); };
+    windows.startUp(&splash, std::move(hooks));
     return QApplication::exec();
 }
 
@@ -37,6 +44,9 @@ int runGame(SettingsStore& store, const GameHandOver& chosen) {
     GameSession session(store);
     PopupMenus menus(session.popupActions([] { QCoreApplication::quit(); }));
     session.window().setMenus(&menus);
+    ProgramMusic music(QCoreApplication::applicationDirPath().toStdString());
+    music.joinGame(session);
+    music.load(session.game().random);
     const auto start = [&] {
         applyHandOver(chosen, session.game());
         session.startGame();

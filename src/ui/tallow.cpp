@@ -257,7 +257,6 @@ void Tallow::closeEvent(QCloseEvent* event) {
 }
 
 void Tallow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange) titleBar_.setActive(isActiveWindow());
     if (event->type() == QEvent::WindowStateChange) game_.Minimized = isMinimized();
     QWidget::changeEvent(event);
 }

@@ -35,6 +35,9 @@ public:
     // The pointer pictures by number, for the board's pointer: the mover's picture (Image2 for
     // player 1, Image1 for player 2).
     void setPointerPictures(std::function<QCursor(int)> pictureOf) { pointerPictures_ = std::move(pictureOf); }
+    // The inactive look of the title bar (Picture4) shows exactly while the program is in the
+    // background; the music window, which watches the active window, says when.
+    void setPicture4Visible(bool visible) { titleBar_.setActive(!visible); }
 
     // Shows what the model holds now.
     void mirror();

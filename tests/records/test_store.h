@@ -2,35 +2,13 @@
 
 #include <sqlite3.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "../temp_dir.h"
 #include "engine/game_recorder.h"
 
 namespace tallowen::testing {
-
-// A fresh directory under `base` (the system's temporary folder when empty), removed with everything
-// in it.
-class TempDir {
-public:
-    explicit TempDir(const std::filesystem::path& base = {}) {
-        const auto folder = base.empty() ? std::filesystem::temp_directory_path() : base;
-        std::string pattern = (folder / "tallowen-test-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // A game on "Original" with Cross movement, won by the side with more figures (a tie when equal).
 inline FinishedGame decidedGame(const std::string& player1, const std::string& player2, int count1, int count2) {

@@ -1,0 +1,93 @@
+#include "ui/mplay.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "../sound/scripted_device.h"
+#include "../sound/short_tune.h"
+#include "../temp_dir.h"
+
+namespace tallowen {
+namespace {
+
+class MPlayTest : public ::testing::Test {
+protected:
+    MPlayTest() {
+        for (const char* name : {"Alpha.mid", "Beta.mid", "Gamma.mid"}) testing::writeFile(dir / name, "");
+        RandomSource random(3);
+        window.load(random);
+    }
+    void click(int row) {
+        QListWidget* list = window.trackList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+
+    testing::TempDir dir;
+    testing::ScriptedDevice device;
+    MusicPlayer model{device, dir.path()};
+    MPlay window{model};
+};
+
+TEST_F(MPlayTest, TheListPlaysWhatIsClickedAndClosingOnlyHides) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.windowTitle(), "Tallowen - Music");
+    QListWidget* list = window.trackList();
+    ASSERT_EQ(list->count(), 4);
+    EXPECT_EQ(list->item(0)->text(), "(Silence)");
+    EXPECT_EQ(list->item(3)->text(), "Gamma");
+    EXPECT_NE(list->currentRow(), 0);
+    EXPECT_EQ(list->currentRow(), model.Combo1ListIndex);
+    EXPECT_TRUE(window.knob()->isVisible());
+
+    click(0);
+    EXPECT_FALSE(window.knob()->isVisible());
+    EXPECT_EQ(device.calls.back(), "close");
+    click(2);
+    EXPECT_TRUE(window.knob()->isVisible());
+    EXPECT_EQ(device.calls.back(), "play");
+    EXPECT_EQ(device.calls[device.calls.size() - 2], "open Beta.mid");
+
+    // The knob follows the position on the window's own timer.
+    device.length_ = 100;
+    device.position_ = 50;
+    QTRY_COMPARE_WITH_TIMEOUT(window.knob()->x(), 4 + model.Picture1Width / 2, 2000);
+
+    const auto playing = device.calls.size();
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(device.calls.size(), playing);
+    window.toggleVisible();
+    EXPECT_TRUE(window.isVisible());
+    window.toggleVisible();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MPlayTest, TheStripsAndTheGamesBackgroundFollowTheActiveWindow) {
+    QWidget game, other;
+    window.setWindowKinds([&](const QWidget* w) { return w == &game ? ActiveWindow::Game : ActiveWindow::Other; });
+    bool background = true;
+    window.setOnBackground([&](bool on) { background = on; });
+    EXPECT_FALSE(background);
+    for (QWidget* w : {static_cast<QWidget*>(&window), &game, &other}) {
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    }
+
+    window.activateWindow();
+    QTRY_VERIFY(window.inactiveStrip()->isHidden());
+    EXPECT_FALSE(background);
+    game.activateWindow();
+    QTRY_VERIFY(!window.inactiveStrip()->isHidden());
+    EXPECT_FALSE(background);
+    other.activateWindow();
+    QTRY_VERIFY(background);
+    EXPECT_FALSE(window.inactiveStrip()->isHidden());
+}
+
+}  // namespace
+}  // namespace tallowen
