@@ -30,6 +30,7 @@ std::optional<FinishedGame> playComputerGame(const ComputerGame& setup, GameReco
     GameWindow& game = headless.game();
     game.random = RandomSource(setup.seed);
     ComputerOpponent computer(game);
+    computer.setMasterLimits(setup.masterLimits);
     game.setComputerPlayer(&computer);
     game.Label2.Caption = "Tallowen - " + setup.fieldName;  // the title the setup window gives the game
     headless.start(setup.rule, setup.gameString, computerName(setup.level1), computerName(setup.level2));

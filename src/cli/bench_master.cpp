@@ -1,0 +1,44 @@
+#include "cli/bench_master.h"
+
+#include "cli/bench_positions.h"
+#include "cli/built_in_game.h"
+#include "engine/field_strings.h"
+#include "opponent/master/search.h"
+
+namespace tallowen::cli {
+
+namespace {
+
+constexpr std::uint64_t kNodesPerSearch = 2'000'000;
+
+master::Result searchFirstMover(const std::string& gameString, const master::Limits& limits) {
+    Board board;
+    const ParsedGame parsed = parseGameString(gameString, board);
+    master::Search search;
+    return search.run(board, parsed.side, MoveRule::Star, parsed.firstMover, limits);
+}
+
+}  // namespace
+
+BenchPart masterBench() {
+    BenchPart part;
+    Checksum sum;
+    std::uint64_t nodes = 0;
+    double ms = 0;
+    for (const std::string* game : {&kHeaviestFirst, &kHeaviestAfterMove}) {
+        const master::Result r = searchFirstMover(*game, master::Limits{0, kNodesPerSearch, 0});
+        nodes += r.nodes;
+        ms += r.ms;
+        if (r.best) sum.add(static_cast<std::uint64_t>(((r.best->sx * 16 + r.best->sy) * 16 + r.best->tx) * 16 + r.best->ty));
+        sum.add(static_cast<std::uint64_t>(r.value));
+        sum.add(static_cast<std::uint64_t>(r.depth));
+        sum.add(r.nodes);
+    }
+    part.lines.push_back({"master-nodes-per-second", static_cast<double>(nodes) / (ms / 1000), "nodes/s"});
+    for (const auto& [name, field] : {std::pair{"master-depth-1s-bigbattle", "Big battle"}, {"master-depth-1s-original", "Original"}})
+        part.lines.push_back({name, static_cast<double>(searchFirstMover(*builtInGame(field), master::Limits{}).depth), "plies"});
+    part.checksum = sum.value();
+    return part;
+}
+
+}  // namespace tallowen::cli

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cli/arguments.h"
+#include "opponent/master/search.h"
+
+namespace tallowen::cli {
+
+// "PC Master"'s budget a move from --time MS and --nodes N: 1000 ms by default; a node limit
+// alone searches without a time limit, so that the search is the same on every machine.
+master::Limits masterLimits(const Arguments& args);
+
+}  // namespace tallowen::cli

@@ -1,0 +1,229 @@
+#include "opponent/master/search.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace tallowen::master {
+
+namespace {
+
+constexpr int kInfinity = 30000;
+// The budget is looked at every this many nodes.
+constexpr std::uint64_t kCheckEvery = 1024;
+// Ordering scores: the transposition move first, then by the pieces a move gains, then killers,
+// then history.
+constexpr std::uint64_t kTableMoveScore = 0x7FFFFFFF;
+constexpr std::uint32_t kGainShift = 20;
+constexpr std::uint32_t kKillerScore = 1u << 19;
+constexpr std::uint32_t kHistoryCap = kKillerScore - 1;
+// Moves picked best-first one by one before the rest is sorted at once: most cutoffs come early.
+constexpr int kPickedOneByOne = 4;
+
+std::size_t historyIndex(Move m) {
+    return static_cast<std::size_t>(isJump(m) ? sourceOf(m) : targetOf(m)) << 8 | static_cast<std::size_t>(targetOf(m));
+}
+
+}  // namespace
+
+Search::Search(int tableBits) : table_(tableBits), plies_(kMaxPly + 1), history_(std::size_t{1} << 16) {}
+
+double Search::elapsedMs() const {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
+}
+
+void Search::checkBudget() {
+    if (nodes_ >= nodeLimit_) stopped_ = true;
+    if (nodes_ % kCheckEvery != 0) return;
+    if (stop_.stop_requested()) stopped_ = true;
+    double used = 0;
+    if (timeMs_ > 0) {
+        used = elapsedMs() / timeMs_;
+        if (used >= 1) stopped_ = true;
+    }
+    if (nodeLimit_ != std::numeric_limits<std::uint64_t>::max())
+        used = std::max(used, static_cast<double>(nodes_) / static_cast<double>(nodeLimit_));
+    if (progress_ && *progress_) (*progress_)(std::min(used, 1.0));
+}
+
+int Search::generate(const Position& p, int ply, Move tableMove) {
+    const Field& f = *field_;
+    Ply& list = plies_[static_cast<std::size_t>(ply)];
+    const Bits empty = p.empty(f);
+    const Bits growTargets = f.growReach(p.own) & empty;
+    int n = 0;
+    const auto add = [&](Move m, int gain) {
+        std::uint64_t score;
+        if (m == tableMove) {
+            score = kTableMoveScore;
+        } else {
+            const std::uint32_t known = m == list.killers[0] || m == list.killers[1] ? kKillerScore : 0;
+            score = static_cast<std::uint64_t>(gain) << kGainShift |
+                    std::max(known, std::min(history_[historyIndex(m)], kHistoryCap));
+        }
+        list.moves[static_cast<std::size_t>(n++)] = score << 32 | m;
+    };
+    (f.reach(p.own) & empty).forEach([&](int to) {
+        const int gain = 2 * (f.growCells(to) & p.other).count();
+        if (growTargets.test(to)) add(growMove(to), gain + 1);
+        (f.jumpCells(to) & p.own).forEach([&](int from) { add(jumpMove(from, to), gain); });
+    });
+    return n;
+}
+
+Move Search::pick(Ply& list, int i, int count) const {
+    auto* moves = list.moves.data();
+    if (i < kPickedOneByOne) {
+        std::iter_swap(moves + i, std::max_element(moves + i, moves + count));
+    } else if (i == kPickedOneByOne) {
+        std::sort(moves + i, moves + count, std::greater<>());
+    }
+    return static_cast<Move>(moves[i] & 0xFFFFFFFFu);
+}
+
+void Search::rememberCutoff(Move move, int depth, int ply) {
+    Ply& list = plies_[static_cast<std::size_t>(ply)];
+    if (list.killers[0] != move) {
+        list.killers[1] = list.killers[0];
+        list.killers[0] = move;
+    }
+    std::uint32_t& h = history_[historyIndex(move)];
+    h = std::min<std::uint32_t>(h + static_cast<std::uint32_t>(depth * depth), kHistoryCap);
+}
+
+int Search::negamax(const Position& p, int depth, int alpha, int beta, int ply) {
+    ++nodes_;
+    if (nodes_ % kCheckEvery == 0 || nodes_ >= nodeLimit_) checkBudget();
+    if (stopped_) return 0;
+    const Field& f = *field_;
+    if (depth == 0) return p.canMove(f) ? p.own.count() - p.other.count() : p.valueWhenStuck(f);
+
+    // A stored value counts only at exactly this depth, so the table never changes what a search
+    // of a given depth returns; a stored move is tried first at any depth.
+    Move tableMove = kNoMove;
+    if (const TableEntry* e = table_.find(p.key)) {
+        tableMove = e->move;
+        if (e->depth == depth) {
+            const int v = e->value;
+            if (e->bound() == Bound::Exact || (e->bound() == Bound::Lower && v >= beta) ||
+                (e->bound() == Bound::Upper && v <= alpha))
+                return v;
+        }
+    }
+    const int count = generate(p, ply, tableMove);
+    if (count == 0) return p.valueWhenStuck(f);
+
+    Ply& list = plies_[static_cast<std::size_t>(ply)];
+    const int alphaIn = alpha;
+    int best = -kInfinity;
+    Move bestMove = kNoMove;
+    for (int i = 0; i < count; ++i) {
+        const Move m = pick(list, i, count);
+        const Position child = p.after(m, f);
+        int v;
+        if (i == 0) {
+            v = -negamax(child, depth - 1, -beta, -alpha, ply + 1);
+        } else {
+            v = -negamax(child, depth - 1, -alpha - 1, -alpha, ply + 1);
+            if (v > alpha && v < beta) v = -negamax(child, depth - 1, -beta, -alpha, ply + 1);
+        }
+        if (stopped_) return 0;
+        if (v <= best) continue;
+        best = v;
+        bestMove = m;
+        if (v <= alpha) continue;
+        alpha = v;
+        if (v >= beta) {
+            rememberCutoff(m, depth, ply);
+            break;
+        }
+    }
+    const Bound bound = best <= alphaIn ? Bound::Upper : best >= beta ? Bound::Lower : Bound::Exact;
+    table_.store(p.key, bestMove, best, depth, bound);
+    return best;
+}
+
+int Search::rootSearch(int depth, Move& best) {
+    int alpha = -kInfinity;
+    int bestValue = -kInfinity;
+    best = kNoMove;
+    for (std::size_t i = 0; i < rootMoves_.size(); ++i) {
+        const Position child = root_.after(rootMoves_[i], *field_);
+        int v;
+        if (i == 0) {
+            v = -negamax(child, depth - 1, -kInfinity, -alpha, 1);
+        } else {
+            v = -negamax(child, depth - 1, -alpha - 1, -alpha, 1);
+            if (v > alpha) v = -negamax(child, depth - 1, -kInfinity, -alpha, 1);
+        }
+        if (stopped_) break;
+        if (v > bestValue) {
+            bestValue = v;
+            best = rootMoves_[i];
+            alpha = std::max(alpha, v);
+        }
+    }
+    return bestValue;
+}
+
+CellMove Search::cellsOf(Move move) const {
+    const int to = targetOf(move);
+    // Every grow to a cell gives the same position; the lowest own neighbour is the source.
+    const int from = isJump(move) ? sourceOf(move) : (field_->growCells(to) & root_.own).first();
+    return {columnOf(from), rowOf(from), columnOf(to), rowOf(to)};
+}
+
+Result Search::run(const Board& board, int side, MoveRule rule, int player, const Limits& limits,
+                   std::stop_token stop, const Progress& progress) {
+    start_ = std::chrono::steady_clock::now();
+    field_.emplace(board, side, rule);
+    root_ = Position::of(board, *field_, player);
+    nodes_ = 0;
+    nodeLimit_ = limits.nodes > 0 ? limits.nodes : std::numeric_limits<std::uint64_t>::max();
+    timeMs_ = limits.timeMs;
+    stop_ = std::move(stop);
+    progress_ = &progress;
+    stopped_ = false;
+    table_.nextAge();
+    for (std::uint32_t& h : history_) h /= 2;
+    for (Ply& list : plies_) list.killers = {};
+
+    Result result;
+    const int count = generate(root_, 0, kNoMove);
+    Ply& list = plies_[0];
+    std::sort(list.moves.begin(), list.moves.begin() + count, std::greater<>());
+    rootMoves_.clear();
+    for (int i = 0; i < count; ++i) rootMoves_.push_back(static_cast<Move>(list.moves[static_cast<std::size_t>(i)]));
+    if (rootMoves_.empty()) {
+        result.value = root_.valueWhenStuck(*field_);
+    } else {
+        result.best = cellsOf(rootMoves_[0]);
+        const int deepest = limits.depth > 0 ? std::min(limits.depth, kMaxPly) : kMaxPly;
+        for (int depth = 1; depth <= deepest; ++depth) {
+            Move best = kNoMove;
+            const int value = rootSearch(depth, best);
+            if (stopped_) {
+                // A move that proved better than the last depth's choice before the stop is kept.
+                if (best != kNoMove && best != rootMoves_[0]) result.best = cellsOf(best);
+                break;
+            }
+            result.value = value;
+            result.depth = depth;
+            result.best = cellsOf(best);
+            const auto chosen = std::find(rootMoves_.begin(), rootMoves_.end(), best);
+            std::rotate(rootMoves_.begin(), chosen, chosen + 1);
+            if (limits.depth > 0) continue;
+            // A sure win, a single move or half the budget spent: a deeper search would not
+            // change the choice or could not finish. A sure loss is searched on: a deeper search
+            // finds the line that resists longest.
+            if (value > kWon || rootMoves_.size() == 1) break;
+            if (timeMs_ > 0 && elapsedMs() * 2 > timeMs_) break;
+            if (limits.nodes > 0 && nodes_ * 2 > limits.nodes) break;
+        }
+    }
+    result.nodes = nodes_;
+    result.ms = elapsedMs();
+    progress_ = nullptr;
+    return result;
+}
+
+}  // namespace tallowen::master
