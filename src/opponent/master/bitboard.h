@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bit>
-#include <cstddef>
 #include <cstdint>
 
 namespace tallowen::master {
@@ -15,6 +14,19 @@ constexpr int cellIndex(int x, int y) { return kRowBits * y + x; }
 constexpr int columnOf(int cell) { return cell % kRowBits; }
 constexpr int rowOf(int cell) { return cell / kRowBits; }
 
+// Pieces in a word. Without the processor's own instruction the compiler calls a library routine
+// for std::popcount; this inline form is quicker than that call.
+constexpr int countBits(std::uint64_t w) {
+#ifdef __POPCNT__
+    return std::popcount(w);
+#else
+    w -= (w >> 1) & 0x5555555555555555ULL;
+    w = (w & 0x3333333333333333ULL) + ((w >> 2) & 0x3333333333333333ULL);
+    w = (w + (w >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((w * 0x0101010101010101ULL) >> 56);
+#endif
+}
+
 struct Bits {
     std::array<std::uint64_t, 4> w{};
 
@@ -24,7 +36,7 @@ struct Bits {
 
     constexpr bool any() const { return (w[0] | w[1] | w[2] | w[3]) != 0; }
     constexpr int count() const {
-        return std::popcount(w[0]) + std::popcount(w[1]) + std::popcount(w[2]) + std::popcount(w[3]);
+        return countBits(w[0]) + countBits(w[1]) + countBits(w[2]) + countBits(w[3]);
     }
     // The lowest cell of a non-empty set.
     constexpr int first() const {
@@ -61,39 +73,37 @@ struct Bits {
 
 namespace detail {
 
-// Every cell of the columns from `lo` to `hi`.
-constexpr Bits columns(int lo, int hi) {
-    Bits b;
-    for (int y = 0; y < kRowBits; ++y)
-        for (int x = lo; x <= hi; ++x) b.set(cellIndex(x, y));
-    return b;
-}
-
-constexpr Bits shiftedBits(const Bits& b, int k) {
-    Bits r;
-    if (k > 0) {
-        for (int i = 3; i > 0; --i) r.w[i] = (b.w[i] << k) | (b.w[i - 1] >> (64 - k));
-        r.w[0] = b.w[0] << k;
-    } else if (k < 0) {
-        k = -k;
-        for (int i = 0; i < 3; ++i) r.w[i] = (b.w[i] >> k) | (b.w[i + 1] << (64 - k));
-        r.w[3] = b.w[3] >> k;
-    } else {
-        r = b;
-    }
-    return r;
+// The columns lo ... hi of each of the four rows a word holds.
+constexpr std::uint64_t rowsOfColumns(int lo, int hi) {
+    std::uint64_t row = 0;
+    for (int x = lo; x <= hi; ++x) row |= std::uint64_t{1} << x;
+    return row * 0x0001000100010001ULL;
 }
 
 }  // namespace detail
 
-// What stays of a set moved by dx = -2 ... 2 columns: the columns it wrapped into are dropped.
-inline constexpr std::array<Bits, 5> kKeptAfterShift = {
-    detail::columns(0, kRowBits - 3), detail::columns(0, kRowBits - 2), detail::columns(0, kRowBits - 1),
-    detail::columns(1, kRowBits - 1), detail::columns(2, kRowBits - 1)};
-
 // The set moved by (dx, dy), |dx|, |dy| <= 2; cells that would leave the 16 x 16 square are dropped.
-constexpr Bits shifted(const Bits& b, int dx, int dy) {
-    return detail::shiftedBits(b, dy * kRowBits + dx) & kKeptAfterShift[static_cast<std::size_t>(dx + 2)];
+template <int dx, int dy>
+constexpr Bits shifted(const Bits& b) {
+    static_assert(dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2);
+    constexpr int k = dy * kRowBits + dx;
+    Bits r;
+    if constexpr (k > 0) {
+        for (int i = 3; i > 0; --i) r.w[i] = (b.w[i] << k) | (b.w[i - 1] >> (64 - k));
+        r.w[0] = b.w[0] << k;
+    } else if constexpr (k < 0) {
+        for (int i = 0; i < 3; ++i) r.w[i] = (b.w[i] >> -k) | (b.w[i + 1] << (64 + k));
+        r.w[3] = b.w[3] >> -k;
+    } else {
+        r = b;
+    }
+    // A move along the row wraps into the neighbouring row's far columns: those are dropped.
+    if constexpr (dx != 0) {
+        constexpr std::uint64_t keep =
+            dx > 0 ? detail::rowsOfColumns(dx, kRowBits - 1) : detail::rowsOfColumns(0, kRowBits - 1 + dx);
+        for (auto& word : r.w) word &= keep;
+    }
+    return r;
 }
 
 }  // namespace tallowen::master

@@ -18,6 +18,7 @@ Position Position::of(const Board& board, const Field& field, int player) {
         if (code != pieceOf(1) && code != pieceOf(2)) continue;
         const int owner = code == pieceOf(1) ? 1 : 2;
         (owner == player ? p.own : p.other).set(cell);
+        ++(owner == player ? p.ownCount : p.otherCount);
         p.key ^= z.piece[static_cast<std::size_t>(owner - 1)][static_cast<std::size_t>(cell)];
     }
     return p;
@@ -39,11 +40,15 @@ Position Position::after(Move move, const Field& field) const {
         moved.reset(sourceOf(move));
         next.key ^= mine[static_cast<std::size_t>(sourceOf(move))];
     }
+    int count = 0;
     converted.forEach([&](int cell) {
         next.key ^= mine[static_cast<std::size_t>(cell)] ^ theirs[static_cast<std::size_t>(cell)];
+        ++count;
     });
     next.own = other ^ converted;
     next.other = moved;
+    next.ownCount = otherCount - count;
+    next.otherCount = ownCount + count + (isJump(move) ? 0 : 1);
     return next;
 }
 

@@ -30,6 +30,8 @@ constexpr int finalValue(int own, int other) {
 struct Position {
     Bits own;
     Bits other;
+    int ownCount = 0;
+    int otherCount = 0;
     int player = 1;  // the side to move, 1 or 2
     std::uint64_t key = 0;
 
@@ -41,11 +43,10 @@ struct Position {
 
     Bits empty(const Field& field) const { return minus(field.cells(), own | other); }
     bool canMove(const Field& field) const { return field.reach(own).intersects(empty(field)); }
+    int difference() const { return ownCount - otherCount; }
     // What the game is worth to the side to move when it cannot move: the other side receives
     // every empty cell, and the field is full.
-    int valueWhenStuck(const Field& field) const {
-        return finalValue(own.count(), other.count() + empty(field).count());
-    }
+    int valueWhenStuck(const Field& field) const { return finalValue(ownCount, field.cellCount() - ownCount); }
 };
 
 }  // namespace tallowen::master

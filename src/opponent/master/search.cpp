@@ -50,6 +50,7 @@ int Search::generate(const Position& p, int ply, Move tableMove) {
     Ply& list = plies_[static_cast<std::size_t>(ply)];
     const Bits empty = p.empty(f);
     const Bits growTargets = f.growReach(p.own) & empty;
+    const NeighbourCounts counts = f.growNeighbourCounts(p.other);
     int n = 0;
     const auto add = [&](Move m, int gain) {
         std::uint64_t score;
@@ -63,7 +64,7 @@ int Search::generate(const Position& p, int ply, Move tableMove) {
         list.moves[static_cast<std::size_t>(n++)] = score << 32 | m;
     };
     (f.reach(p.own) & empty).forEach([&](int to) {
-        const int gain = 2 * (f.growCells(to) & p.other).count();
+        const int gain = 2 * counts.at(to);
         if (growTargets.test(to)) add(growMove(to), gain + 1);
         (f.jumpCells(to) & p.own).forEach([&](int from) { add(jumpMove(from, to), gain); });
     });
@@ -90,25 +91,39 @@ void Search::rememberCutoff(Move move, int depth, int ply) {
     h = std::min<std::uint32_t>(h + static_cast<std::uint32_t>(depth * depth), kHistoryCap);
 }
 
-int Search::negamax(const Position& p, int depth, int alpha, int beta, int ply) {
-    ++nodes_;
-    if (nodes_ % kCheckEvery == 0 || nodes_ >= nodeLimit_) checkBudget();
-    if (stopped_) return 0;
-    const Field& f = *field_;
-    if (depth == 0) return p.canMove(f) ? p.own.count() - p.other.count() : p.valueWhenStuck(f);
-
+bool Search::probe(const Position& p, int depth, int alpha, int beta, int& value, Move& move) const {
+    const TableEntry* e = table_.find(p.key);
+    if (!e) return false;
+    move = e->move;
     // A stored value counts only at exactly this depth, so the table never changes what a search
     // of a given depth returns; a stored move is tried first at any depth.
+    if (e->depth != depth) return false;
+    value = e->value;
+    return e->bound() == Bound::Exact || (e->bound() == Bound::Lower && value >= beta) ||
+           (e->bound() == Bound::Upper && value <= alpha);
+}
+
+void Search::store(const Position& p, int depth, int alphaIn, int beta, int best, Move bestMove) {
+    const Bound bound = best <= alphaIn ? Bound::Upper : best >= beta ? Bound::Lower : Bound::Exact;
+    table_.store(p.key, bestMove, best, depth, bound);
+}
+
+bool Search::countNode() {
+    if (stopped_) return false;
+    ++nodes_;
+    if (nodes_ % kCheckEvery == 0 || nodes_ >= nodeLimit_) checkBudget();
+    return !stopped_;
+}
+
+int Search::negamax(const Position& p, int depth, int alpha, int beta, int ply) {
+    if (!countNode()) return 0;
+    const Field& f = *field_;
+    if (depth == 0) return p.canMove(f) ? p.difference() : p.valueWhenStuck(f);
+
+    int stored = 0;
     Move tableMove = kNoMove;
-    if (const TableEntry* e = table_.find(p.key)) {
-        tableMove = e->move;
-        if (e->depth == depth) {
-            const int v = e->value;
-            if (e->bound() == Bound::Exact || (e->bound() == Bound::Lower && v >= beta) ||
-                (e->bound() == Bound::Upper && v <= alpha))
-                return v;
-        }
-    }
+    if (probe(p, depth, alpha, beta, stored, tableMove)) return stored;
+    if (depth == 1) return frontier(p, alpha, beta);
     const int count = generate(p, ply, tableMove);
     if (count == 0) return p.valueWhenStuck(f);
 
@@ -137,8 +152,77 @@ int Search::negamax(const Position& p, int depth, int alpha, int beta, int ply) 
             break;
         }
     }
-    const Bound bound = best <= alphaIn ? Bound::Upper : best >= beta ? Bound::Lower : Bound::Exact;
-    table_.store(p.key, bestMove, best, depth, bound);
+    store(p, depth, alphaIn, beta, best, bestMove);
+    return best;
+}
+
+bool Search::keepsAReply(const Position& p, const Bits& replies, int to) const {
+    const Field& f = *field_;
+    // A cell the other side reaches now, other than `to`, from a piece the move cannot convert:
+    // the first few such cells are tried one by one, then all at once.
+    const Bits kept = minus(p.other, f.growCells(to));
+    Bits cells = replies;
+    cells.reset(to);
+    for (int tries = 0; tries < 4 && cells.any(); ++tries) {
+        const int e = cells.first();
+        if (f.reachCells(e).intersects(kept)) return true;
+        cells.reset(e);
+    }
+    return f.reach(kept).intersects(cells);
+}
+
+int Search::frontier(const Position& p, int alpha, int beta) {
+    const Field& f = *field_;
+    const Bits empty = p.empty(f);
+    const Bits targets = f.reach(p.own) & empty;
+    if (!targets.any()) return p.valueWhenStuck(f);
+    const Bits growable = f.growReach(p.own) & empty;
+    const Bits replies = f.reach(p.other) & empty;
+    const NeighbourCounts counts = f.growNeighbourCounts(p.other);
+
+    const int alphaIn = alpha;
+    int best = -kInfinity;
+    Move bestMove = kNoMove;
+    const auto consider = [&](int v, Move m) {
+        if (v <= best) return;
+        best = v;
+        bestMove = m;
+        alpha = std::max(alpha, v);
+    };
+    // Target cells by gain, highest first: two a converted piece, one for a grow.
+    for (int converted = f.growNeighbourMost(); converted >= 0; --converted) {
+        const Bits level = targets & counts.exactly(converted);
+        for (const bool grows : {true, false}) {
+            // A child is worth the piece difference after the move, unless the other side is
+            // left without a move: then it is the final count, which depends only on the pieces
+            // the other side keeps. Neither grows at a lower gain.
+            const int going = p.difference() + 2 * converted + (grows ? 1 : 0);
+            const int stuck = -finalValue(p.otherCount - converted, f.cellCount() - (p.otherCount - converted));
+            if (best >= beta || (going <= best && stuck <= best)) {
+                store(p, 1, alphaIn, beta, best, bestMove);
+                return best;
+            }
+            for (Bits cells = grows ? level & growable : minus(level, growable); cells.any();) {
+                const int to = cells.first();
+                cells.reset(to);
+                if (!countNode()) return 0;
+                const Bits sources = f.jumpCells(to) & p.own;
+                if (keepsAReply(p, replies, to)) {
+                    consider(going, grows ? growMove(to) : jumpMove(sources.first(), to));
+                } else {
+                    // Stuck after a grow; after a jump only when the vacated source gives the
+                    // other side no move either.
+                    const Bits theirReach = f.reach(minus(p.other, f.growCells(to)));
+                    if (grows) consider(stuck, growMove(to));
+                    const Bits freeing = sources & theirReach;
+                    if (minus(sources, freeing).any()) consider(stuck, jumpMove(minus(sources, freeing).first(), to));
+                    if (freeing.any()) consider(p.difference() + 2 * converted, jumpMove(freeing.first(), to));
+                }
+                if (best >= beta) break;
+            }
+        }
+    }
+    store(p, 1, alphaIn, beta, best, bestMove);
     return best;
 }
 

@@ -66,6 +66,20 @@ private:
     };
 
     int negamax(const Position& p, int depth, int alpha, int beta, int ply);
+    // A node one move above the leaves. Every child is worth the piece difference after the move
+    // unless the move leaves the other side without a move, so the children are valued without
+    // being made: a target cell at a time, highest gain first (all jumps to a cell are worth the
+    // same, one less than a grow there), looking at single moves only where the other side might
+    // be left stuck.
+    int frontier(const Position& p, int alpha, int beta);
+    // Whether the other side can still move after a move to `to`, whatever its source; `replies`
+    // are the empty cells it reaches now.
+    bool keepsAReply(const Position& p, const Bits& replies, int to) const;
+    // A stored value that settles the node at this depth, and the stored move for ordering.
+    bool probe(const Position& p, int depth, int alpha, int beta, int& value, Move& move) const;
+    void store(const Position& p, int depth, int alphaIn, int beta, int best, Move bestMove);
+    // Counts a node; false once the budget is spent or the search is stopped.
+    bool countNode();
     int rootSearch(int depth, Move& best);
     int generate(const Position& p, int ply, Move tableMove);
     Move pick(Ply& list, int i, int count) const;
