@@ -21,54 +21,39 @@ Field::Field(const Board& board, int side, MoveRule rule) : rule_(rule) {
     cellCount_ = cells_.count();
 }
 
-Bits Field::growReach(const Bits& from) const {
-    if (rule_ == MoveRule::Cross)
-        return (from | shifted<1, 0>(from) | shifted<-1, 0>(from) | shifted<0, 1>(from) | shifted<0, -1>(from)) & cells_;
-    const Bits row = from | shifted<1, 0>(from) | shifted<-1, 0>(from);
-    return (row | shifted<0, 1>(row) | shifted<0, -1>(row)) & cells_;
-}
-
-Bits Field::reach(const Bits& from) const {
-    if (rule_ == MoveRule::Cross) {
-        // The 3 x 3 box and the cells two steps away orthogonally.
-        const Bits row = from | shifted<1, 0>(from) | shifted<-1, 0>(from);
-        const Bits box = row | shifted<0, 1>(row) | shifted<0, -1>(row);
-        return (box | shifted<2, 0>(from) | shifted<-2, 0>(from) | shifted<0, 2>(from) | shifted<0, -2>(from)) &
-               cells_;
-    }
-    const Bits row = from | shifted<1, 0>(from) | shifted<-1, 0>(from) | shifted<2, 0>(from) | shifted<-2, 0>(from);
-    return (row | shifted<0, 1>(row) | shifted<0, -1>(row) | shifted<0, 2>(row) | shifted<0, -2>(row)) & cells_;
-}
-
 namespace {
 
-// Adds a one-bit count for every cell to the planes.
-void addTo(NeighbourCounts& counts, const Bits& ones) {
-    Bits carry = ones;
-    for (Bits& plane : counts.plane) {
-        const Bits next = plane & carry;
-        plane = plane ^ carry;
-        carry = next;
-    }
+// One bit-plane adder: the sum bit and the carry of three one-bit counts per cell.
+struct Sum {
+    Bits low, carry;
+};
+Sum add(const Bits& a, const Bits& b, const Bits& c) {
+    const Bits ab = a ^ b;
+    return {ab ^ c, (a & b) | (ab & c)};
 }
+Sum add(const Bits& a, const Bits& b) { return {a ^ b, a & b}; }
 
 }  // namespace
 
 NeighbourCounts Field::growNeighbourCounts(const Bits& pieces) const {
-    NeighbourCounts counts;
     // A cell has a piece as its neighbour in a direction when the pieces moved the opposite way
-    // cover it.
-    addTo(counts, shifted<1, 0>(pieces));
-    addTo(counts, shifted<-1, 0>(pieces));
-    addTo(counts, shifted<0, 1>(pieces));
-    addTo(counts, shifted<0, -1>(pieces));
-    if (rule_ == MoveRule::Star) {
-        addTo(counts, shifted<1, 1>(pieces));
-        addTo(counts, shifted<1, -1>(pieces));
-        addTo(counts, shifted<-1, 1>(pieces));
-        addTo(counts, shifted<-1, -1>(pieces));
+    // cover it. The one-bit counts of the directions are summed by adders into four planes.
+    const Bits e = shifted<1, 0>(pieces), w = shifted<-1, 0>(pieces);
+    const Bits s = shifted<0, 1>(pieces), n = shifted<0, -1>(pieces);
+    if (rule_ == MoveRule::Cross) {
+        const Sum three = add(e, w, s);
+        const Sum ones = add(three.low, n);
+        const Sum twos = add(three.carry, ones.carry);
+        return {{ones.low, twos.low, twos.carry, Bits{}}};
     }
-    return counts;
+    const Sum a = add(e, w, s);
+    const Sum b = add(n, shifted<1, 1>(pieces), shifted<1, -1>(pieces));
+    const Sum c = add(shifted<-1, 1>(pieces), shifted<-1, -1>(pieces));
+    const Sum ones = add(a.low, b.low, c.low);
+    const Sum twos = add(a.carry, b.carry, c.carry);
+    const Sum twosAgain = add(twos.low, ones.carry);
+    const Sum fours = add(twos.carry, twosAgain.carry);
+    return {{ones.low, twosAgain.low, fours.low, fours.carry}};
 }
 
 }  // namespace tallowen::master

@@ -39,10 +39,26 @@ public:
     const Bits& jumpCells(int cell) const { return jump_[static_cast<std::size_t>(cell)]; }
     const Bits& reachCells(int cell) const { return reach_[static_cast<std::size_t>(cell)]; }
 
-    // Every cell of the field a grow from one of `from` lands on, `from` itself included.
-    Bits growReach(const Bits& from) const;
     // Every cell of the field a grow or a jump from one of `from` lands on, `from` itself included.
-    Bits reach(const Bits& from) const;
+    Bits reach(const Bits& from) const {
+        Bits grows;
+        return reach(from, grows);
+    }
+    // The same, and in `grows` the cells a grow from one of `from` lands on, `from` included.
+    Bits reach(const Bits& from, Bits& grows) const {
+        const Bits row = from | shifted<1, 0>(from) | shifted<-1, 0>(from);
+        const Bits box = row | shifted<0, 1>(row) | shifted<0, -1>(row);
+        if (rule_ == MoveRule::Cross) {
+            // The orthogonal neighbours grow; the rest of the 3 x 3 box and the cells two steps
+            // away orthogonally are jumps.
+            grows = (row | shifted<0, 1>(from) | shifted<0, -1>(from)) & cells_;
+            return (box | shifted<2, 0>(from) | shifted<-2, 0>(from) | shifted<0, 2>(from) | shifted<0, -2>(from)) &
+                   cells_;
+        }
+        grows = box & cells_;
+        const Bits wide = row | shifted<2, 0>(from) | shifted<-2, 0>(from);
+        return (wide | shifted<0, 1>(wide) | shifted<0, -1>(wide) | shifted<0, 2>(wide) | shifted<0, -2>(wide)) & cells_;
+    }
     // How many of `pieces` each cell would convert by a move onto it.
     NeighbourCounts growNeighbourCounts(const Bits& pieces) const;
     // The most pieces one move converts.

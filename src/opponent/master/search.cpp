@@ -49,7 +49,9 @@ int Search::generate(const Position& p, int ply, Move tableMove) {
     const Field& f = *field_;
     Ply& list = plies_[static_cast<std::size_t>(ply)];
     const Bits empty = p.empty(f);
-    const Bits growTargets = f.growReach(p.own) & empty;
+    Bits growTargets;
+    const Bits targets = f.reach(p.own, growTargets) & empty;
+    growTargets = growTargets & empty;
     const NeighbourCounts counts = f.growNeighbourCounts(p.other);
     int n = 0;
     const auto add = [&](Move m, int gain) {
@@ -63,7 +65,7 @@ int Search::generate(const Position& p, int ply, Move tableMove) {
         }
         list.moves[static_cast<std::size_t>(n++)] = score << 32 | m;
     };
-    (f.reach(p.own) & empty).forEach([&](int to) {
+    targets.forEach([&](int to) {
         const int gain = 2 * counts.at(to);
         if (growTargets.test(to)) add(growMove(to), gain + 1);
         (f.jumpCells(to) & p.own).forEach([&](int from) { add(jumpMove(from, to), gain); });
@@ -156,28 +158,29 @@ int Search::negamax(const Position& p, int depth, int alpha, int beta, int ply) 
     return best;
 }
 
-bool Search::keepsAReply(const Position& p, const Bits& replies, int to) const {
+bool Search::keepsAReply(const Position& p, const Bits& empty, int to) const {
     const Field& f = *field_;
-    // A cell the other side reaches now, other than `to`, from a piece the move cannot convert:
-    // the first few such cells are tried one by one, then all at once.
+    // A piece the move cannot convert with an empty cell in reach other than `to`: the first few
+    // pieces are tried one by one, then all at once.
+    Bits open = empty;
+    open.reset(to);
     const Bits kept = minus(p.other, f.growCells(to));
-    Bits cells = replies;
-    cells.reset(to);
-    for (int tries = 0; tries < 4 && cells.any(); ++tries) {
-        const int e = cells.first();
-        if (f.reachCells(e).intersects(kept)) return true;
-        cells.reset(e);
+    Bits pieces = kept;
+    for (int tries = 0; tries < 4 && pieces.any(); ++tries) {
+        const int q = pieces.first();
+        if (f.reachCells(q).intersects(open)) return true;
+        pieces.reset(q);
     }
-    return f.reach(kept).intersects(cells);
+    return f.reach(pieces).intersects(open);
 }
 
 int Search::frontier(const Position& p, int alpha, int beta) {
     const Field& f = *field_;
     const Bits empty = p.empty(f);
-    const Bits targets = f.reach(p.own) & empty;
+    Bits growable;
+    const Bits targets = f.reach(p.own, growable) & empty;
     if (!targets.any()) return p.valueWhenStuck(f);
-    const Bits growable = f.growReach(p.own) & empty;
-    const Bits replies = f.reach(p.other) & empty;
+    growable = growable & empty;
     const NeighbourCounts counts = f.growNeighbourCounts(p.other);
 
     const int alphaIn = alpha;
@@ -207,7 +210,7 @@ int Search::frontier(const Position& p, int alpha, int beta) {
                 cells.reset(to);
                 if (!countNode()) return 0;
                 const Bits sources = f.jumpCells(to) & p.own;
-                if (keepsAReply(p, replies, to)) {
+                if (keepsAReply(p, empty, to)) {
                     consider(going, grows ? growMove(to) : jumpMove(sources.first(), to));
                 } else {
                     // Stuck after a grow; after a jump only when the vacated source gives the

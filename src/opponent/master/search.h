@@ -72,9 +72,8 @@ private:
     // same, one less than a grow there), looking at single moves only where the other side might
     // be left stuck.
     int frontier(const Position& p, int alpha, int beta);
-    // Whether the other side can still move after a move to `to`, whatever its source; `replies`
-    // are the empty cells it reaches now.
-    bool keepsAReply(const Position& p, const Bits& replies, int to) const;
+    // Whether the other side can still move after a move to `to`, whatever its source.
+    bool keepsAReply(const Position& p, const Bits& empty, int to) const;
     // A stored value that settles the node at this depth, and the stored move for ordering.
     bool probe(const Position& p, int depth, int alpha, int beta, int& value, Move& move) const;
     void store(const Position& p, int depth, int alphaIn, int beta, int best, Move bestMove);
