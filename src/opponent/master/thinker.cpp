@@ -42,11 +42,11 @@ void Thinker::deliver(std::uint64_t search, const std::function<void()>& report)
 void Thinker::think(const Question& question, OnProgress onProgress, OnResult onResult) {
     cancel();
     if (worker_.joinable()) worker_.join();
-    if (!search_) search_ = std::make_unique<Search>();
     const std::uint64_t search = ++current_->search;
     thinking_ = true;
 
     if (!post_) {
+        if (!search_) search_ = std::make_unique<Search>();
         const Result result = search_->run(question.board, question.side, question.rule, question.player,
                                            question.limits, {}, PercentSteps(onProgress));
         thinking_ = false;
@@ -55,6 +55,8 @@ void Thinker::think(const Question& question, OnProgress onProgress, OnResult on
     }
     worker_ = std::jthread([this, question, search, onProgress = std::move(onProgress),
                             onResult = std::move(onResult)](std::stop_token stop) {
+        // Made here, not on the window thread: clearing the table takes a while.
+        if (!search_) search_ = std::make_unique<Search>();
         const Progress progress = PercentSteps(
             [&](int percent) { deliver(search, [onProgress, percent] { onProgress(percent); }); });
         const Result result = search_->run(question.board, question.side, question.rule, question.player,

@@ -57,7 +57,7 @@ private:
     PostTask post_;
     std::shared_ptr<Current> current_ = std::make_shared<Current>();
     bool thinking_ = false;
-    std::unique_ptr<Search> search_;  // made on first use: its table is large
+    std::unique_ptr<Search> search_;  // made on first use, by the thread that searches: its table is large
     std::jthread worker_;             // last, so that it is joined before the search goes
 };
 
