@@ -49,7 +49,7 @@ int runSelfplay(int argc, char** argv) {
     requiredOption(args, "p2");
     setup.level1 = intOption(args, "p1", 2, 1, kMasterLevel);
     setup.level2 = intOption(args, "p2", 2, 1, kMasterLevel);
-    setup.masterLimits = masterLimits(args);
+    setup.masterLimits = masterLimitsOfPlayers(args);
     const int games = intOption(args, "games", 1, 1, 1000000);
     const std::uint64_t seed = seedOption(args);
     const auto field = args.option("field");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,7 +12,8 @@
 namespace tallowen::cli {
 
 // One computer-against-computer game: the rule, the game string, each side's level (1 ... 4),
-// the seed of the game's random source, the field's name and "PC Master"'s budget a move.
+// the seed of the game's random source, the field's name and "PC Master"'s budget a move for
+// each player.
 struct ComputerGame {
     MoveRule rule = MoveRule::Star;
     std::string gameString;
@@ -19,7 +21,7 @@ struct ComputerGame {
     int level2 = 2;
     std::uint64_t seed = 1;
     std::string fieldName;
-    master::Limits masterLimits;
+    std::array<master::Limits, 2> masterLimits;
 };
 
 // Plays the game through the real turn cycle and timers on a virtual clock and returns its

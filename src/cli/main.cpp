@@ -39,7 +39,8 @@ constexpr const char* kUsage =
     "  eval  --rule star|cross --level 0|1|2|3 [--last sx,sy,tx,ty] GAMESTRING\n"
     "  eval  --rule star|cross --level 4 [--nodes N] [--time MS] GAMESTRING\n"
     "  selfplay --rule star|cross --p1 1|2|3|4 --p2 1|2|3|4 [--field NAME | --game GAMESTRING]\n"
-    "           [--games N] [--seed S] [--time MS] [--nodes N] [--record [--store PATH]]\n";
+    "           [--games N] [--seed S] [--time MS[,MS2]] [--nodes N[,N2]]\n"
+    "           [--record [--store PATH]]\n";
 
 }  // namespace
 

@@ -88,7 +88,8 @@ bool ComputerOpponent::startMaster(int player) {
     const Colour strip = game_.looksOf(player).ForeColor;
     game_.view().setProgressScale(100);
     stripFilled_ = 0;
-    const master::Question question{game_.board, game_.Side, ruleOf(game_.dirs), player, masterLimits_};
+    const master::Question question{game_.board, game_.Side, ruleOf(game_.dirs), player,
+                                      masterLimits_[static_cast<std::size_t>(player)]};
     master_.think(
         question,
         [this, epoch, strip](int percent) {

@@ -37,8 +37,9 @@ public:
     // Stops a level-4 search: it plays nothing, and the thinking display ends.
     void cancelThinking() override;
 
-    // The budget of each level-4 move: 1 s, no node limit, by default.
-    void setMasterLimits(const master::Limits& limits) { masterLimits_ = limits; }
+    // The budget of each level-4 move, for both players or for one: 1 s, no node limit, by default.
+    void setMasterLimits(const master::Limits& limits) { masterLimits_ = {limits, limits, limits}; }
+    void setMasterLimits(int player, const master::Limits& limits) { masterLimits_.at(static_cast<std::size_t>(player)) = limits; }
     // The last level-4 search that delivered its move.
     const std::optional<master::Result>& masterResult() const { return masterResult_; }
 
@@ -66,7 +67,7 @@ private:
     std::uint64_t searches_ = 0;
     std::function<void(int, int)> bringIntoView_;
     std::pair<int, int> clickedSource_;
-    master::Limits masterLimits_;
+    std::array<master::Limits, 3> masterLimits_;  // index 1 and 2
     std::optional<master::Result> masterResult_;
     int stripFilled_ = 0;
     master::Thinker master_;  // last, so that its thread is stopped before the rest goes
