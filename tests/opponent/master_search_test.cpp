@@ -71,7 +71,7 @@ std::vector<std::string> randomFields(int count, int empty, unsigned seed) {
 }
 
 TEST(MasterSearch, ItsValueIsThePlainMinimaxOnSmallFieldsUnderBothRules) {
-    std::vector<std::string> fields = randomFields(30, 4, 7);
+    std::vector<std::string> fields = randomFields(20, 4, 7);
     fields.push_back("+-0XX" "-00XX" "0-0XX" "XXXXX" "XXXX-" "1");  // the mover has no move
     fields.push_back("+0-XX" "00XXX" "XXXXX" "XXXXX" "XX---" "1");  // a lone piece against three
     for (const MoveRule rule : {MoveRule::Star, MoveRule::Cross}) {
