@@ -198,7 +198,8 @@ int Search::frontier(const Position& p, int alpha, int beta) {
         for (const bool grows : {true, false}) {
             // A child is worth the piece difference after the move, unless the other side is
             // left without a move: then it is the final count, which depends only on the pieces
-            // the other side keeps. Neither grows at a lower gain.
+            // the other side keeps. Neither value is higher at a lower gain, so the scan ends
+            // once both are no better than the best found.
             const int going = p.difference() + 2 * converted + (grows ? 1 : 0);
             const int stuck = -finalValue(p.otherCount - converted, f.cellCount() - (p.otherCount - converted));
             if (best >= beta || (going <= best && stuck <= best)) {
@@ -301,7 +302,7 @@ Result Search::run(const Board& board, int side, MoveRule rule, int player, cons
             if (limits.depth > 0) continue;
             // A sure win, a single move or half the budget spent: a deeper search would not
             // change the choice or could not finish. A sure loss is searched on: a deeper search
-            // finds the line that resists longest.
+            // finds the smallest defeat.
             if (value > kWon || rootMoves_.size() == 1) break;
             if (timeMs_ > 0 && elapsedMs() * 2 > timeMs_) break;
             if (limits.nodes > 0 && nodes_ * 2 > limits.nodes) break;
