@@ -4,9 +4,15 @@
 
 namespace tallowen {
 
-master::PostTask postToThreadOf(QObject* receiver) {
-    return [receiver](std::function<void()> task) {
-        QMetaObject::invokeMethod(receiver, std::move(task), Qt::QueuedConnection);
+master::PostTask postToThreadOf(QObject* receiver, std::function<void()> afterEach) {
+    return [receiver, afterEach = std::move(afterEach)](std::function<void()> task) {
+        QMetaObject::invokeMethod(
+            receiver,
+            [afterEach, task = std::move(task)] {
+                task();
+                if (afterEach) afterEach();
+            },
+            Qt::QueuedConnection);
     };
 }
 
