@@ -1,5 +1,7 @@
 #include "cli/bench_master.h"
 
+#include <utility>
+
 #include "cli/bench_positions.h"
 #include "cli/built_in_game.h"
 #include "engine/field_strings.h"
@@ -35,8 +37,12 @@ BenchPart masterBench() {
         sum.add(r.nodes);
     }
     part.lines.push_back({"master-nodes-per-second", static_cast<double>(nodes) / (ms / 1000), "nodes/s"});
-    for (const auto& [name, field] : {std::pair{"master-depth-1s-bigbattle", "Big battle"}, {"master-depth-1s-original", "Original"}})
-        part.lines.push_back({name, static_cast<double>(searchFirstMover(*builtInGame(field), master::Limits{}).depth), "plies"});
+    const std::pair<const char*, const char*> timed[] = {{"master-depth-1s-bigbattle", "Big battle"},
+                                                         {"master-depth-1s-original", "Original"}};
+    for (const auto& [name, field] : timed) {
+        const master::Result r = searchFirstMover(*builtInGame(field), master::Limits{});
+        part.lines.push_back({name, static_cast<double>(r.depth), "plies"});
+    }
     part.checksum = sum.value();
     return part;
 }

@@ -60,7 +60,11 @@ int runEval(int argc, char** argv) {
     const ParsedGame parsed = parseGameString(gameString, board);
     std::optional<LastMove> last;
     if (auto text = args.option("last")) last = parseLastMove(*text, parsed.side);
-    if (level == kMasterLevel) return evalMaster(args, board, parsed, rule);
+    if (level == kMasterLevel) {
+        if (last) throw UsageError{"--last is for levels 0 to 3"};
+        return evalMaster(args, board, parsed, rule);
+    }
+    if (args.option("nodes") || args.option("time")) throw UsageError{"--nodes and --time are for level 4"};
     const Directions dirs = directionsFor(rule);
     const SearchInput input{board, parsed.side, dirs, parsed.firstMover, level, last};
 

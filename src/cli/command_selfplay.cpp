@@ -49,6 +49,8 @@ int runSelfplay(int argc, char** argv) {
     requiredOption(args, "p2");
     setup.level1 = intOption(args, "p1", 2, 1, kMasterLevel);
     setup.level2 = intOption(args, "p2", 2, 1, kMasterLevel);
+    if (setup.level1 != kMasterLevel && setup.level2 != kMasterLevel && (args.option("nodes") || args.option("time")))
+        throw UsageError{"--nodes and --time are for level 4"};
     setup.masterLimits = masterLimitsOfPlayers(args);
     const int games = intOption(args, "games", 1, 1, 1000000);
     const std::uint64_t seed = seedOption(args);

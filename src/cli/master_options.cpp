@@ -1,6 +1,7 @@
 #include "cli/master_options.h"
 
 #include <charconv>
+#include <cstdint>
 
 namespace tallowen::cli {
 
