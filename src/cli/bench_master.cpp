@@ -14,10 +14,13 @@ namespace {
 constexpr std::uint64_t kNodesPerSearch = 2'000'000;
 
 master::Result searchFirstMover(const std::string& gameString, const master::Limits& limits) {
-    Board board;
-    const ParsedGame parsed = parseGameString(gameString, board);
+    master::Question question;
+    const ParsedGame parsed = parseGameString(gameString, question.board);
+    question.side = parsed.side;
+    question.player = parsed.firstMover;
+    question.limits = limits;
     master::Search search;
-    return search.run(board, parsed.side, MoveRule::Star, parsed.firstMover, limits);
+    return search.run(question);
 }
 
 }  // namespace

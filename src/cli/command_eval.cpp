@@ -36,7 +36,7 @@ LastMove parseLastMove(const std::string& text, int side) {
 // "PC Master"'s choice for the first mover and what its search reached.
 int evalMaster(const Arguments& args, const Board& board, const ParsedGame& parsed, MoveRule rule) {
     master::Search search;
-    const master::Result r = search.run(board, parsed.side, rule, parsed.firstMover, masterLimits(args));
+    const master::Result r = search.run({board, parsed.side, rule, parsed.firstMover, masterLimits(args), {}});
     if (r.best)
         std::cout << "best " << r.best->sx << ' ' << r.best->sy << ' ' << r.best->tx << ' ' << r.best->ty << "\n";
     else

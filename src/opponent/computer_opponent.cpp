@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/field_strings.h"
 #include "engine/mobility.h"
 #include "engine/number_text.h"
 #include "engine/player_names.h"
@@ -88,8 +89,13 @@ bool ComputerOpponent::startMaster(int player) {
     const Colour strip = game_.looksOf(player).ForeColor;
     game_.view().setProgressScale(100);
     stripFilled_ = 0;
-    const master::Question question{game_.board, game_.Side, ruleOf(game_.dirs), player,
-                                      masterLimits_[static_cast<std::size_t>(player)]};
+    master::Question question{game_.board, game_.Side, ruleOf(game_.dirs), player,
+                              masterLimits_[static_cast<std::size_t>(player)], {}};
+    // History entry k is the position after k moves; the current one is the last, and the
+    // entries an odd number of moves before it had the other player to move.
+    const auto current = static_cast<std::size_t>(2 * game_.TurnCount - 1);
+    for (std::size_t k = current % 2 == 0 ? 1 : 0; k < current && k < game_.History.size(); k += 2)
+        restoreSnapshot(game_.History[k], game_.Side, question.earlier.emplace_back(), [](int, int) {});
     master_.think(
         question,
         [this, epoch, strip](int percent) {

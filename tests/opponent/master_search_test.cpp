@@ -10,32 +10,64 @@
 namespace tallowen::master {
 namespace {
 
-// The game's value for the mover by plain minimax over the engine's board, `depth` moves deep,
-// the unfinished positions valued by the piece difference.
-int minimax(const Board& board, int side, const Directions& dirs, int player, int depth) {
-    int own = 0, other = 0, empty = 0;
-    std::vector<std::array<int, 5>> moves;  // sx, sy, tx, ty, kind
+using Moves = std::vector<std::array<int, 5>>;  // sx, sy, tx, ty, kind
+
+Moves movesOf(const Board& board, int side, const Directions& dirs, int player) {
+    Moves moves;
     for (int x = 0; x < side; ++x)
-        for (int y = 0; y < side; ++y) {
-            own += board(x, y) == pieceOf(player);
-            other += board(x, y) == pieceOf(3 - player);
-            empty += board(x, y) == kEmpty;
-            if (board(x, y) != pieceOf(player)) continue;
-            for (int i = 0; i <= dirs.DirLast; ++i)
+        for (int y = 0; y < side; ++y)
+            for (int i = 0; i <= dirs.DirLast && board(x, y) == pieceOf(player); ++i)
                 if (board(x + dirs.DirX[i], y + dirs.DirY[i]) == kEmpty)
                     moves.push_back({x, y, x + dirs.DirX[i], y + dirs.DirY[i], dirs.DirKind[i]});
-        }
-    if (moves.empty()) return finalValue(own, other + empty);
-    if (depth == 0) return own - other;
+    return moves;
+}
+
+int countOf(const Board& board, int side, int code) {
+    int n = 0;
+    for (int x = 0; x < side; ++x)
+        for (int y = 0; y < side; ++y) n += board(x, y) == code;
+    return n;
+}
+
+Board played(const Board& board, const Directions& dirs, int player, const CellMove& m) {
+    Board next = board;
+    for (int i = 0; i < dirs.growCount(); ++i)
+        if (next(m.tx + dirs.DirX[i], m.ty + dirs.DirY[i]) == pieceOf(3 - player))
+            next(m.tx + dirs.DirX[i], m.ty + dirs.DirY[i]) = pieceOf(player);
+    next(m.tx, m.ty) = pieceOf(player);
+    bool grows = false;
+    for (int i = 0; i < dirs.growCount(); ++i) grows = grows || (m.sx + dirs.DirX[i] == m.tx && m.sy + dirs.DirY[i] == m.ty);
+    if (!grows) next(m.sx, m.sy) = kEmpty;
+    return next;
+}
+
+// The game's value for the mover by plain minimax, `depth` >= 1 moves deep. After the last move
+// an unfinished position is worth the piece difference less the most the other side could have
+// gained by a move just before it (two a converted piece, one for a grow).
+int minimax(const Board& board, int side, const Directions& dirs, int player, int depth) {
+    const int own = countOf(board, side, pieceOf(player)), other = countOf(board, side, pieceOf(3 - player));
+    const Moves moves = movesOf(board, side, dirs, player);
+    if (moves.empty()) return finalValue(own, other + countOf(board, side, kEmpty));
+    const auto converted = [&](const Board& b, int tx, int ty, int by) {
+        int n = 0;
+        for (int i = 0; i < dirs.growCount(); ++i) n += b(tx + dirs.DirX[i], ty + dirs.DirY[i]) == pieceOf(3 - by);
+        return n;
+    };
+    int threat = 0;
+    for (const auto& [sx, sy, tx, ty, kind] : movesOf(board, side, dirs, 3 - player))
+        threat = std::max(threat, 2 * converted(board, tx, ty, 3 - player) + (kind == kGrow ? 1 : 0));
     int best = -100000;
     for (const auto& [sx, sy, tx, ty, kind] : moves) {
-        Board next = board;
-        next(tx, ty) = pieceOf(player);
-        if (kind == kJump) next(sx, sy) = kEmpty;
-        for (int i = 0; i < dirs.growCount(); ++i)
-            if (next(tx + dirs.DirX[i], ty + dirs.DirY[i]) == pieceOf(3 - player))
-                next(tx + dirs.DirX[i], ty + dirs.DirY[i]) = pieceOf(player);
-        best = std::max(best, -minimax(next, side, dirs, 3 - player, depth - 1));
+        const Board next = played(board, dirs, player, CellMove{sx, sy, tx, ty});
+        int v;
+        if (depth > 1) {
+            v = -minimax(next, side, dirs, 3 - player, depth - 1);
+        } else {
+            const int mine = countOf(next, side, pieceOf(player)), theirs = countOf(next, side, pieceOf(3 - player));
+            v = movesOf(next, side, dirs, 3 - player).empty() ? -finalValue(theirs, mine + countOf(next, side, kEmpty))
+                                                              : mine - theirs - threat;
+        }
+        best = std::max(best, v);
     }
     return best;
 }
@@ -46,9 +78,10 @@ struct Game {
         side = parsed.side;
         player = parsed.firstMover;
     }
-    Result search(Search& search, MoveRule rule, int depth) const {
-        return search.run(board, side, rule, player, Limits{0, 0, depth});
+    Result search(Search& search, MoveRule rule, const Limits& limits) const {
+        return search.run({board, side, rule, player, limits, {}});
     }
+    Result search(Search& search, MoveRule rule, int depth) const { return this->search(search, rule, Limits{0, 0, depth}); }
     int minimax(MoveRule rule, int depth) const {
         return master::minimax(board, side, directionsFor(rule), player, depth);
     }
@@ -106,18 +139,29 @@ TEST(MasterSearch, ASolvableEndIsSolvedAndAWinningMoveChosen) {
     // piece: the game is won 24 to 0 however the rest goes.
     const Game game("+++X-" "++++-" "+++++" "+++XX" "+++XX" "1");
     Search search;
-    const Result r = search.run(game.board, game.side, MoveRule::Star, 1, Limits{0, 0, 0});
+    const Result r = game.search(search, MoveRule::Star, Limits{0, 0, 0});
     EXPECT_EQ(r.value, finalValue(game.side * game.side, 0));
     ASSERT_TRUE(r.best);
     EXPECT_EQ(std::make_pair(r.best->tx, r.best->ty), std::make_pair(3, 0));
     EXPECT_LE(r.depth, 3);
 }
 
+TEST(MasterSearch, ASideAheadDoesNotGoBackIntoAPositionOfEarlierInTheGame) {
+    const Game game("++XXX" "++XXX" "XXXXX" "XXXXX" "XXXX-" "1");
+    Search search(0);
+    const Result first = game.search(search, MoveRule::Star, 3);
+    ASSERT_GT(first.value, 0);
+    const Board before = played(game.board, directionsFor(MoveRule::Star), 1, *first.best);
+    const Result second = search.run({game.board, game.side, MoveRule::Star, 1, Limits{0, 0, 3}, {before}});
+    EXPECT_NE(played(game.board, directionsFor(MoveRule::Star), 1, *second.best), before);
+    EXPECT_GT(second.value, 0);
+}
+
 TEST(MasterSearch, TheNodeLimitMakesASearchReproducible) {
     const Game game("+" + std::string(47, 'X') + "-1");
     const auto run = [&] {
         Search search;
-        return search.run(game.board, game.side, MoveRule::Star, 1, Limits{0, 20000, 0});
+        return game.search(search, MoveRule::Star, Limits{0, 20000, 0});
     };
     const Result a = run(), b = run();
     EXPECT_LE(a.nodes, 20000u);

@@ -10,6 +10,7 @@
 #include "engine/field_strings.h"
 #include "engine/headless_game.h"
 #include "opponent/computer_opponent.h"
+#include "opponent/master/search.h"
 #include "opponent/master/thinker.h"
 
 namespace tallowen {

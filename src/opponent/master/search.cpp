@@ -174,6 +174,18 @@ bool Search::keepsAReply(const Position& p, const Bits& empty, int to) const {
     return f.reach(pieces).intersects(open);
 }
 
+int Search::threatOf(const Position& p, const Bits& empty) const {
+    const Field& f = *field_;
+    Bits grows;
+    const Bits targets = f.reach(p.other, grows) & empty;
+    const NeighbourCounts counts = f.growNeighbourCounts(p.own);
+    for (int converted = f.growNeighbourMost(); converted >= 0; --converted) {
+        const Bits level = targets & counts.exactly(converted);
+        if (level.any()) return 2 * converted + (level.intersects(grows) ? 1 : 0);
+    }
+    return 0;
+}
+
 int Search::frontier(const Position& p, int alpha, int beta) {
     const Field& f = *field_;
     const Bits empty = p.empty(f);
@@ -182,6 +194,9 @@ int Search::frontier(const Position& p, int alpha, int beta) {
     if (!targets.any()) return p.valueWhenStuck(f);
     growable = growable & empty;
     const NeighbourCounts counts = f.growNeighbourCounts(p.other);
+    // The move is the last one looked at: what the other side could gain at once now is taken
+    // off the piece difference after it, as the reply the search no longer sees.
+    const int threat = threatOf(p, empty);
 
     const int alphaIn = alpha;
     int best = -kInfinity;
@@ -196,11 +211,11 @@ int Search::frontier(const Position& p, int alpha, int beta) {
     for (int converted = f.growNeighbourMost(); converted >= 0; --converted) {
         const Bits level = targets & counts.exactly(converted);
         for (const bool grows : {true, false}) {
-            // A child is worth the piece difference after the move, unless the other side is
-            // left without a move: then it is the final count, which depends only on the pieces
-            // the other side keeps. Neither value is higher at a lower gain, so the scan ends
-            // once both are no better than the best found.
-            const int going = p.difference() + 2 * converted + (grows ? 1 : 0);
+            // A child is worth the piece difference after the move less the threat, unless the
+            // other side is left without a move: then it is the final count, which depends only
+            // on the pieces the other side keeps. Neither value is higher at a lower gain, so the
+            // scan ends once both are no better than the best found.
+            const int going = p.difference() + 2 * converted + (grows ? 1 : 0) - threat;
             const int stuck = -finalValue(p.otherCount - converted, f.cellCount() - (p.otherCount - converted));
             if (best >= beta || (going <= best && stuck <= best)) {
                 store(p, 1, alphaIn, beta, best, bestMove);
@@ -220,7 +235,7 @@ int Search::frontier(const Position& p, int alpha, int beta) {
                     if (grows) consider(stuck, growMove(to));
                     const Bits freeing = sources & theirReach;
                     if (minus(sources, freeing).any()) consider(stuck, jumpMove(minus(sources, freeing).first(), to));
-                    if (freeing.any()) consider(p.difference() + 2 * converted, jumpMove(freeing.first(), to));
+                    if (freeing.any()) consider(p.difference() + 2 * converted - threat, jumpMove(freeing.first(), to));
                 }
                 if (best >= beta) break;
             }
@@ -231,19 +246,28 @@ int Search::frontier(const Position& p, int alpha, int beta) {
 }
 
 int Search::rootSearch(int depth, Move& best) {
+    const Field& f = *field_;
+    // With one move left to look at, the root is valued as every such node is.
+    const int threat = depth == 1 ? threatOf(root_, root_.empty(f)) : 0;
     int alpha = -kInfinity;
     int bestValue = -kInfinity;
     best = kNoMove;
     for (std::size_t i = 0; i < rootMoves_.size(); ++i) {
-        const Position child = root_.after(rootMoves_[i], *field_);
+        const Position child = root_.after(rootMoves_[i], f);
         int v;
-        if (i == 0) {
+        if (depth == 1) {
+            if (!countNode()) break;
+            v = child.canMove(f) ? -child.difference() - threat : -child.valueWhenStuck(f);
+        } else if (i == 0) {
             v = -negamax(child, depth - 1, -kInfinity, -alpha, 1);
         } else {
             v = -negamax(child, depth - 1, -alpha - 1, -alpha, 1);
             if (v > alpha) v = -negamax(child, depth - 1, -kInfinity, -alpha, 1);
         }
         if (stopped_) break;
+        // A move back into a position of earlier in the game makes no progress: worth a tie at
+        // most, so that a side ahead does not go round in circles.
+        if (std::binary_search(earlier_.begin(), earlier_.end(), child.key)) v = std::min(v, 0);
         if (v > bestValue) {
             bestValue = v;
             best = rootMoves_[i];
@@ -260,11 +284,14 @@ CellMove Search::cellsOf(Move move) const {
     return {columnOf(from), rowOf(from), columnOf(to), rowOf(to)};
 }
 
-Result Search::run(const Board& board, int side, MoveRule rule, int player, const Limits& limits,
-                   std::stop_token stop, const Progress& progress) {
+Result Search::run(const Question& question, std::stop_token stop, const Progress& progress) {
+    const Limits& limits = question.limits;
     start_ = std::chrono::steady_clock::now();
-    field_.emplace(board, side, rule);
-    root_ = Position::of(board, *field_, player);
+    field_.emplace(question.board, question.side, question.rule);
+    root_ = Position::of(question.board, *field_, question.player);
+    earlier_.clear();
+    for (const Board& board : question.earlier) earlier_.push_back(Position::of(board, *field_, 3 - question.player).key);
+    std::sort(earlier_.begin(), earlier_.end());
     nodes_ = 0;
     nodeLimit_ = limits.nodes > 0 ? limits.nodes : std::numeric_limits<std::uint64_t>::max();
     timeMs_ = limits.timeMs;

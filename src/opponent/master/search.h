@@ -24,6 +24,18 @@ struct Limits {
     int depth = 0;
 };
 
+// What one search is asked: the position with `player` to move, the budget, and the positions
+// that stood on the board earlier in the game with the other player to move (each a board of the
+// same field), so that the search can tell a move back into one of them.
+struct Question {
+    Board board;
+    int side = 0;
+    MoveRule rule = MoveRule::Star;
+    int player = 1;
+    Limits limits;
+    std::vector<Board> earlier;
+};
+
 // A move as the board sees it: source and target cell.
 struct CellMove {
     int sx = 0, sy = 0, tx = 0, ty = 0;
@@ -52,10 +64,9 @@ public:
     // tableBits 0 searches without a transposition table.
     explicit Search(int tableBits = kTableBits);
 
-    // The best move of `player` on the board. Stops early once the stop token is set; the result
-    // then holds what the completed depths found.
-    Result run(const Board& board, int side, MoveRule rule, int player, const Limits& limits,
-               std::stop_token stop = {}, const Progress& progress = {});
+    // The best move of the player to move. Stops early once the stop token is set; the result then
+    // holds what the completed depths found.
+    Result run(const Question& question, std::stop_token stop = {}, const Progress& progress = {});
 
 private:
     // One move list a ply; a move and its ordering score packed as score << 32 | move.
@@ -80,6 +91,8 @@ private:
     // Counts a node; false once the budget is spent or the search is stopped.
     bool countNode();
     int rootSearch(int depth, Move& best);
+    // The other side's best gain were it to move now: two a converted piece, one for a grow.
+    int threatOf(const Position& p, const Bits& empty) const;
     int generate(const Position& p, int ply, Move tableMove);
     Move pick(Ply& list, int i, int count) const;
     void rememberCutoff(Move move, int depth, int ply);
@@ -94,6 +107,7 @@ private:
     std::optional<Field> field_;
     Position root_;
     std::vector<Move> rootMoves_;
+    std::vector<std::uint64_t> earlier_;  // keys of the earlier positions, sorted
     std::uint64_t nodes_ = 0;
     std::uint64_t nodeLimit_ = 0;
     std::chrono::steady_clock::time_point start_;

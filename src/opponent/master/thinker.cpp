@@ -47,8 +47,7 @@ void Thinker::think(const Question& question, OnProgress onProgress, OnResult on
 
     if (!post_) {
         if (!search_) search_ = std::make_unique<Search>();
-        const Result result = search_->run(question.board, question.side, question.rule, question.player,
-                                           question.limits, {}, PercentSteps(onProgress));
+        const Result result = search_->run(question, {}, PercentSteps(onProgress));
         thinking_ = false;
         onResult(result);
         return;
@@ -59,8 +58,7 @@ void Thinker::think(const Question& question, OnProgress onProgress, OnResult on
         if (!search_) search_ = std::make_unique<Search>();
         const Progress progress = PercentSteps(
             [&](int percent) { deliver(search, [onProgress, percent] { onProgress(percent); }); });
-        const Result result = search_->run(question.board, question.side, question.rule, question.player,
-                                           question.limits, stop, progress);
+        const Result result = search_->run(question, stop, progress);
         if (stop.stop_requested()) return;
         deliver(search, [this, onResult, result] {
             thinking_ = false;

@@ -5,8 +5,6 @@
 #include <memory>
 #include <thread>
 
-#include "engine/board.h"
-#include "engine/directions.h"
 #include "opponent/master/search.h"
 
 namespace tallowen::master {
@@ -14,15 +12,6 @@ namespace tallowen::master {
 // Hands a task to the thread that owns the game (the window thread), which runs it later. It is
 // called from the searching thread, so it must be safe to call from any thread.
 using PostTask = std::function<void(std::function<void()>)>;
-
-// What one search is asked, copied from the game so that the searching thread never reads it.
-struct Question {
-    Board board;
-    int side = 0;
-    MoveRule rule = MoveRule::Star;
-    int player = 1;
-    Limits limits;
-};
 
 // Runs one "PC Master" search at a time on a thread of its own and reports back on the thread
 // that owns the game: the percentage of the budget used as it grows, then the result. A search
@@ -40,7 +29,8 @@ public:
     Thinker(const Thinker&) = delete;
     Thinker& operator=(const Thinker&) = delete;
 
-    // Starts a search, cancelling the one that runs. Both reports come through the post function.
+    // Starts a search of a copy of `question` (the searching thread never reads the game),
+    // cancelling the one that runs. Both reports come through the post function.
     void think(const Question& question, OnProgress onProgress, OnResult onResult);
     // Returns at once; the cancelled search stops within a few hundred microseconds on its own.
     void cancel();
