@@ -176,12 +176,18 @@ bool Search::keepsAReply(const Position& p, const Bits& empty, int to) const {
 
 int Search::threatOf(const Position& p, const Bits& empty) const {
     const Field& f = *field_;
-    Bits grows;
-    const Bits targets = f.reach(p.other, grows) & empty;
     const NeighbourCounts counts = f.growNeighbourCounts(p.own);
+    // The empty cells by how many pieces a move there converts, most first; the few at the top
+    // are tried one by one for a piece of the other side in reach.
     for (int converted = f.growNeighbourMost(); converted >= 0; --converted) {
-        const Bits level = targets & counts.exactly(converted);
-        if (level.any()) return 2 * converted + (level.intersects(grows) ? 1 : 0);
+        int gain = -1;
+        for (Bits cells = empty & counts.exactly(converted); cells.any();) {
+            const int to = cells.first();
+            cells.reset(to);
+            if (f.growCells(to).intersects(p.other)) return 2 * converted + 1;
+            if (gain < 0 && f.jumpCells(to).intersects(p.other)) gain = 2 * converted;
+        }
+        if (gain >= 0) return gain;
     }
     return 0;
 }
@@ -189,10 +195,6 @@ int Search::threatOf(const Position& p, const Bits& empty) const {
 int Search::frontier(const Position& p, int alpha, int beta) {
     const Field& f = *field_;
     const Bits empty = p.empty(f);
-    Bits growable;
-    const Bits targets = f.reach(p.own, growable) & empty;
-    if (!targets.any()) return p.valueWhenStuck(f);
-    growable = growable & empty;
     const NeighbourCounts counts = f.growNeighbourCounts(p.other);
     // The move is the last one looked at: what the other side could gain at once now is taken
     // off the piece difference after it, as the reply the search no longer sees.
@@ -209,7 +211,7 @@ int Search::frontier(const Position& p, int alpha, int beta) {
     };
     // Target cells by gain, highest first: two a converted piece, one for a grow.
     for (int converted = f.growNeighbourMost(); converted >= 0; --converted) {
-        const Bits level = targets & counts.exactly(converted);
+        const Bits level = empty & counts.exactly(converted);
         for (const bool grows : {true, false}) {
             // A child is worth the piece difference after the move less the threat, unless the
             // other side is left without a move: then it is the final count, which depends only
@@ -221,11 +223,12 @@ int Search::frontier(const Position& p, int alpha, int beta) {
                 store(p, 1, alphaIn, beta, best, bestMove);
                 return best;
             }
-            for (Bits cells = grows ? level & growable : minus(level, growable); cells.any();) {
+            for (Bits cells = level; cells.any();) {
                 const int to = cells.first();
                 cells.reset(to);
-                if (!countNode()) return 0;
                 const Bits sources = f.jumpCells(to) & p.own;
+                if (f.growCells(to).intersects(p.own) != grows || (!grows && !sources.any())) continue;
+                if (!countNode()) return 0;
                 if (keepsAReply(p, empty, to)) {
                     consider(going, grows ? growMove(to) : jumpMove(sources.first(), to));
                 } else {
@@ -241,6 +244,7 @@ int Search::frontier(const Position& p, int alpha, int beta) {
             }
         }
     }
+    if (bestMove == kNoMove) return p.valueWhenStuck(f);
     store(p, 1, alphaIn, beta, best, bestMove);
     return best;
 }
