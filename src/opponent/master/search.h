@@ -56,6 +56,11 @@ using Progress = std::function<void(double)>;
 // The game-tree search of "PC Master": negamax with alpha-beta and principal-variation search,
 // deepened step by step, with a transposition table that lives as long as the object, so that
 // later moves of a game reuse what earlier ones found. One search at a time.
+//
+// A finished game is worth its final count (see finalValue). After the last move looked at, an
+// unfinished position is worth the piece difference less the most the other side could gain by
+// one move (two a converted piece, one for a grow) just before that last move: the reply the
+// search no longer sees. At the root, a move back into an earlier position is worth a tie at most.
 class Search {
 public:
     static constexpr int kTableBits = 20;  // 2^20 buckets of two 16-byte entries: 32 MiB
@@ -78,10 +83,10 @@ private:
 
     int negamax(const Position& p, int depth, int alpha, int beta, int ply);
     // A node one move above the leaves. Every child is worth the piece difference after the move
-    // unless the move leaves the other side without a move, so the children are valued without
-    // being made: a target cell at a time, highest gain first (all jumps to a cell are worth the
-    // same, one less than a grow there), looking at single moves only where the other side might
-    // be left stuck.
+    // less the threat unless the move leaves the other side without a move, so the children are
+    // valued without being made: a target cell at a time, highest gain first (all jumps to a cell
+    // are worth the same, one less than a grow there), looking at single moves only where the
+    // other side might be left stuck.
     int frontier(const Position& p, int alpha, int beta);
     // Whether the other side can still move after a move to `to`, whatever its source.
     bool keepsAReply(const Position& p, const Bits& empty, int to) const;
