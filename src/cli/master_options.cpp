@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "cli/quoted_input.h"
+
 namespace tallowen::cli {
 
 namespace {
@@ -12,7 +14,8 @@ Number number(const std::string& text, const std::string& option, Number lo, Num
     Number n{};
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, n);
-    if (ec != std::errc() || ptr != end || n < lo || n > hi) throw UsageError{"--" + option + " must be " + range};
+    if (ec != std::errc() || ptr != end || n < lo || n > hi)
+        throw UsageError{"--" + option + " must be " + range + ", not " + quotedInput(text)};
     return n;
 }
 

@@ -45,7 +45,8 @@ TEST(EngineToolCommandLine, BadInputIsOneLineAndExitCodeTwo) {
         {"play --rule star " + kSmall + " 1,1:3,3 4,4:4,3", ""},      // game over
         {"eval --rule star " + nine, ""},
         {"eval --rule star --level 5 " + nine, ""},
-        {"eval --rule star --level 4 --nodes 0 " + nine, ""},
+        {"eval --rule star --level 4 --nodes 0 " + nine,
+         "tallowen-engine eval: --nodes must be a whole number from 1 to 2^64 - 1, not '0'"},
         {"eval --rule star --level 3 --time 50 " + nine, "tallowen-engine eval: --nodes and --time are for level 4"},
         {"eval --rule star --level 4 --last 0,0,0,1 " + nine, "tallowen-engine eval: --last is for levels 0 to 3"},
         {"selfplay --rule star --p1 2 --p2 3 --nodes 9", "tallowen-engine selfplay: --nodes and --time are for level 4"},
