@@ -1,10 +1,13 @@
 // How fast the game window answers a click: on "Big battle" at the finest figure detail, in the
 // window a 1080-pixel screen gives it, from a click on a piece to its target marks painted in the
-// window, and from the click on a target to the moved piece painted.
+// window, and from the click on a target to the moved piece painted. And how long the window goes
+// without handling an event while "PC Master" thinks there.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <cstdlib>
 #include <filesystem>
@@ -19,16 +22,17 @@
 namespace tallowen {
 namespace {
 
-// A game of two people on "Big battle", player 1 to move, in a window of the design height.
+// A game on "Big battle", player 1 to move, in a window of the design height; two people unless
+// named otherwise.
 class BigBattle {
 public:
-    BigBattle() : store_(storeFile()), session_(store_) {
+    explicit BigBattle(const char* player1 = "Eva") : file_(storeFile()), store_(file_), session_(store_) {
         session_.window().setWindowHeight(kDesignInnerHeight);
         GameWindow& g = session_.game();
         g.FigureDetail = 3;
         g.Label2.Caption = "Tallowen - Big battle";
         g.Label4 = builtInFields()[3].field + "1";
-        g.Label5.Caption = "Eva";
+        g.Label5.Caption = player1;
         g.Label6.Caption = "Adam";
         g.Label8 = "1";
         session_.startGame();
@@ -38,7 +42,7 @@ public:
         for (QWidget* w : session_.window().findChildren<QWidget*>())
             if (auto* b = dynamic_cast<BoardWidget*>(w)) board_ = b;
     }
-    ~BigBattle() { std::filesystem::remove(storeFile()); }
+    ~BigBattle() { std::filesystem::remove(file_); }
 
     GameWindow& game() { return session_.game(); }
 
@@ -50,10 +54,32 @@ public:
         QCoreApplication::processEvents();
     }
 
+    // Restarts the game, so that the computer as player 1 thinks its first move, and returns the
+    // longest time in milliseconds between two ticks of a 1 ms timer while it thinks.
+    qint64 longestGapWhileThinking() {
+        GameWindow& g = game();
+        g.NG_Click();
+        if (!QTest::qWaitFor([&] { return g.Picture9.Visible; }, 5000)) std::abort();
+        qint64 longest = 0;
+        QElapsedTimer sinceTick;
+        QTimer events;
+        QObject::connect(&events, &QTimer::timeout, [&] {
+            if (g.Picture9.Visible) longest = std::max(longest, sinceTick.elapsed());
+            sinceTick.restart();
+        });
+        sinceTick.start();
+        events.start(1);
+        if (!QTest::qWaitFor([&] { return !g.Picture9.Visible; }, 10000)) std::abort();
+        return longest;
+    }
+
 private:
     static std::filesystem::path storeFile() {
-        return std::filesystem::temp_directory_path() / ("tallowen-bench-" + std::to_string(getpid()) + ".sqlite3");
+        static int made = 0;
+        return std::filesystem::temp_directory_path() /
+               ("tallowen-bench-" + std::to_string(getpid()) + "-" + std::to_string(++made) + ".sqlite3");
     }
+    std::filesystem::path file_;
     SettingsStore store_;
     GameSession session_;
     BoardWidget* board_ = nullptr;
@@ -93,11 +119,20 @@ void BM_ClickOnATargetToTheMovedPiecePainted(benchmark::State& state) {
     }
 }
 
+// "PC Master" thinks its budget of a second on its own thread; the window's events go on.
+void BM_LongestEventGapWhilePCMasterThinks(benchmark::State& state) {
+    static BigBattle game("PC Master");
+    qint64 longest = 0;
+    for (auto _ : state) longest = std::max(longest, game.longestGapWhileThinking());
+    state.counters["longest_gap_ms"] = static_cast<double>(longest);
+}
+
 BENCHMARK(BM_ClickOnAPieceToItsTargetsPainted)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_ClickOnATargetToTheMovedPiecePainted)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
+BENCHMARK(BM_LongestEventGapWhilePCMasterThinks)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 }  // namespace tallowen

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "cli/bench_positions.h"
 #include "cli/built_in_game.h"
 #include "cli/computer_game.h"
 #include "engine/headless_game.h"
@@ -14,26 +15,6 @@ namespace {
 
 constexpr int kRuns = 15;
 constexpr std::uint64_t kSeed = 20261206;
-
-std::string joined(std::initializer_list<const char*> rows) {
-    std::string s;
-    for (const char* row : rows) s += row;
-    return s;
-}
-
-// The heaviest level-3 positions found on the 15 x 15 field (by climbing from random fields
-// towards longer searches), for player 1 under Star: one before any move, when the whole board is
-// looked at, and one after a move from (7, 7) to (8, 8), when four windows are.
-const std::string kHeaviestFirst = joined({
-    "X+X-X++++XX+-X+", "+XX+++++X+X-XX-", "+XXXX-XXX-XXX+X", "XX--+XX++-XX-+X", "X+-XXX-XX-XX+XX",
-    "+---+X+-XX+-+-X", "+X+++X-XX++X+--", "++XXXXX+-XXXX++", "X-X++X-+-+XX+-X", "XXXXX+X-+X-+X-+",
-    "--+XXXXXX++X-XX", "XX+X++++++X+-XX", "++XXX+XX++XXX+-", "X+XX++-XX-X++X+", "-++XXX+XXX++X--",
-}) + "1";
-const std::string kHeaviestAfterMove = joined({
-    "X-+X--+++X++-++", "++X+++X++XX-XX-", "+XXX+++XXXXXX++", "XXX++-XX+++X-++", "++XXX+XXX-X-XX-",
-    "+-XX+X+X--X+++X", "+X++++X+-++X+-X", "X+XXXXX+XXXX--+", "XX--XXXXX-+-++X", "X-+X-+X++X-+X--",
-    "--X+XXX+X+XXXXX", "X--++X+++XX+-+X", "+XXX-+-X++XXX++", "++XXX---X---+X+", "+-++X++XXXX++-X",
-}) + "1";
 
 struct Decision {
     const char* name;
@@ -75,7 +56,7 @@ BenchLine timeDecision(const Decision& d, Checksum& sum) {
 // Games per second of a series of computer games on "Original" under Star; every record goes
 // into the checksum.
 BenchLine timeGames(const char* name, int level1, int level2, int games, Checksum& sum) {
-    ComputerGame setup{MoveRule::Star, *builtInGame("Original"), level1, level2, 0, "Original"};
+    ComputerGame setup{MoveRule::Star, *builtInGame("Original"), level1, level2, 0, "Original", {}};
     const auto start = std::chrono::steady_clock::now();
     for (int i = 1; i <= games; ++i) {
         setup.seed = seriesGameSeed(kSeed, i);

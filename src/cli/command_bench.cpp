@@ -3,6 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/bench.h"
+#include "cli/bench_master.h"
 #include "cli/bench_opponent.h"
 #include "cli/bench_render.h"
 #include "cli/bench_store.h"
@@ -14,7 +15,7 @@ namespace {
 
 // Each part of the program that has speed targets contributes its figures here.
 std::vector<BenchPart (*)()> benchParts() {
-    return {opponentBench, renderBench, storeBench};
+    return {opponentBench, masterBench, renderBench, storeBench};
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ std::array<int, 2> levelsOption(const Arguments& args) {
     if (!levels) return {0, 0};
     const auto parts = splitCommas(*levels);
     if (parts.size() != 2) throw UsageError{"--levels takes L1,L2"};
-    return {smallNumber(parts[0], 0, 3, "a level"), smallNumber(parts[1], 0, 3, "a level")};
+    return {smallNumber(parts[0], 0, kMasterLevel, "a level"), smallNumber(parts[1], 0, kMasterLevel, "a level")};
 }
 
 }  // namespace

@@ -5,16 +5,19 @@
 #include "cli/built_in_game.h"
 #include "cli/commands.h"
 #include "cli/computer_game.h"
+#include "cli/master_options.h"
 #include "cli/quoted_input.h"
 #include "cli/selfplay_record.h"
 #include "engine/field_strings.h"
+#include "engine/player_names.h"
 
 namespace tallowen::cli {
 
 namespace {
 
-constexpr Option kOptions[] = {kRuleOption, {"p1"}, {"p2"}, {"field"}, {"game"}, {"games"}, {"seed"},
-                                   {"record", true}, {"store", false, "record"}};
+constexpr Option kOptions[] = {kRuleOption, {"p1"}, {"p2"},      {"field"},        {"game"},
+                               {"games"},   {"seed"}, {"time"}, {"nodes"}, {"record", true},
+                               {"store", false, "record"}};
 
 std::uint64_t seedOption(const Arguments& args) {
     const auto text = args.option("seed");
@@ -44,8 +47,11 @@ int runSelfplay(int argc, char** argv) {
     setup.rule = ruleOption(args);
     requiredOption(args, "p1");
     requiredOption(args, "p2");
-    setup.level1 = intOption(args, "p1", 2, 1, 3);
-    setup.level2 = intOption(args, "p2", 2, 1, 3);
+    setup.level1 = intOption(args, "p1", 2, 1, kMasterLevel);
+    setup.level2 = intOption(args, "p2", 2, 1, kMasterLevel);
+    if (setup.level1 != kMasterLevel && setup.level2 != kMasterLevel && (args.option("nodes") || args.option("time")))
+        throw UsageError{"--nodes and --time are for level 4"};
+    setup.masterLimits = masterLimitsOfPlayers(args);
     const int games = intOption(args, "games", 1, 1, 1000000);
     const std::uint64_t seed = seedOption(args);
     const auto field = args.option("field");

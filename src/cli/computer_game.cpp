@@ -30,6 +30,8 @@ std::optional<FinishedGame> playComputerGame(const ComputerGame& setup, GameReco
     GameWindow& game = headless.game();
     game.random = RandomSource(setup.seed);
     ComputerOpponent computer(game);
+    computer.setMasterLimits(1, setup.masterLimits[0]);
+    computer.setMasterLimits(2, setup.masterLimits[1]);
     game.setComputerPlayer(&computer);
     game.Label2.Caption = "Tallowen - " + setup.fieldName;  // the title the setup window gives the game
     headless.start(setup.rule, setup.gameString, computerName(setup.level1), computerName(setup.level2));

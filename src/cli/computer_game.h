@@ -1,16 +1,19 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "engine/directions.h"
 #include "engine/game_recorder.h"
+#include "opponent/master/search.h"
 
 namespace tallowen::cli {
 
-// One computer-against-computer game: the rule, the game string, each side's level (1 ... 3),
-// the seed of the game's random source and the field's name.
+// One computer-against-computer game: the rule, the game string, each side's level (1 ... 4),
+// the seed of the game's random source, the field's name and "PC Master"'s budget a move for
+// each player.
 struct ComputerGame {
     MoveRule rule = MoveRule::Star;
     std::string gameString;
@@ -18,6 +21,7 @@ struct ComputerGame {
     int level2 = 2;
     std::uint64_t seed = 1;
     std::string fieldName;
+    std::array<master::Limits, 2> masterLimits;
 };
 
 // Plays the game through the real turn cycle and timers on a virtual clock and returns its

@@ -37,8 +37,10 @@ constexpr const char* kUsage =
     "  render --rule star|cross [--height PX] [--detail 1..10] [--looks CODE1,RGB1,CODE2,RGB2]\n"
     "         [--levels L1,L2] GAMESTRING OUT.png\n"
     "  eval  --rule star|cross --level 0|1|2|3 [--last sx,sy,tx,ty] GAMESTRING\n"
-    "  selfplay --rule star|cross --p1 1|2|3 --p2 1|2|3 [--field NAME | --game GAMESTRING]\n"
-    "           [--games N] [--seed S] [--record [--store PATH]]\n";
+    "  eval  --rule star|cross --level 4 [--nodes N] [--time MS] GAMESTRING\n"
+    "  selfplay --rule star|cross --p1 1|2|3|4 --p2 1|2|3|4 [--field NAME | --game GAMESTRING]\n"
+    "           [--games N] [--seed S] [--time MS[,MS2]] [--nodes N[,N2]]\n"
+    "           [--record [--store PATH]]\n";
 
 }  // namespace
 

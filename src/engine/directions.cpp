@@ -1,6 +1,7 @@
 #include "engine/directions.h"
 
 #include <cstddef>
+#include <iterator>
 
 namespace tallowen {
 
@@ -41,5 +42,9 @@ Directions fill(const Entry (&entries)[N]) {
 }  // namespace
 
 Directions directionsFor(MoveRule rule) { return rule == MoveRule::Star ? fill(kStar) : fill(kCross); }
+
+MoveRule ruleOf(const Directions& dirs) {
+    return dirs.DirLast + 1 == static_cast<int>(std::size(kStar)) ? MoveRule::Star : MoveRule::Cross;
+}
 
 }  // namespace tallowen

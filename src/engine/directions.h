@@ -23,5 +23,7 @@ struct Directions {
 };
 
 Directions directionsFor(MoveRule rule);
+// The rule a table was filled for.
+MoveRule ruleOf(const Directions& dirs);
 
 }  // namespace tallowen

@@ -81,6 +81,7 @@ void GameWindow::Prekr() {
 }
 
 void GameWindow::dropPendingComputerMove() {
+    if (computer_) computer_->cancelThinking();
     TimPC.setEnabled(false);
     TimPC.setInterval(100);
 }

@@ -67,7 +67,7 @@ public:
     // Counts every change of the position by a command or a move: a computer move chosen for an
     // older position is stale.
     std::uint64_t positionEpoch() const { return epoch_; }
-    // Stops a computer move that TimPC was going to play.
+    // Stops a computer move that TimPC was going to play, or that a search is still choosing.
     void dropPendingComputerMove();
     // The program is ending: every timer stops, and a computer search under way finds its
     // position gone.

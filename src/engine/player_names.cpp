@@ -8,6 +8,7 @@ int computerLevelOfName(const std::string& name) {
     if (name == "PC Beginner") return 1;
     if (name == "PC Professional") return 2;
     if (name == "PC Genius") return 3;
+    if (name == "PC Master") return kMasterLevel;
     return 0;
 }
 
@@ -15,7 +16,8 @@ std::string computerName(int level) {
     switch (level) {
         case 1: return "PC Beginner";
         case 2: return "PC Professional";
-        default: return "PC Genius";
+        case 3: return "PC Genius";
+        default: return "PC Master";
     }
 }
 

@@ -4,11 +4,15 @@
 
 namespace tallowen {
 
-// The computer level a player's name stands for: "PC Beginner" 1, "PC Professional" 2,
-// "PC Genius" 3, any other name (a person) 0. The comparison is exact.
+// The computer levels: 1 "PC Beginner", 2 "PC Professional", 3 "PC Genius" look one move ahead;
+// 4 "PC Master" searches the game tree.
+inline constexpr int kMasterLevel = 4;
+
+// The computer level a player's name stands for, or 0 for any other name (a person). The
+// comparison is exact.
 int computerLevelOfName(const std::string& name);
 
-// The name of the computer player of level 1 ... 3.
+// The name of the computer player of level 1 ... 4.
 std::string computerName(int level);
 
 // The name a person of player 1 or 2 plays under once the game starts, from the name as typed: an

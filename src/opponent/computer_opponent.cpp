@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/field_strings.h"
 #include "engine/mobility.h"
 #include "engine/number_text.h"
+#include "engine/player_names.h"
 
 namespace tallowen {
 
@@ -27,20 +29,22 @@ std::optional<LastMove> lastMoveOf(const GameWindow& game) {
                     game.Shape2.Top / game.CellH};
 }
 
-ComputerOpponent::ComputerOpponent(GameWindow& game) : game_(game), table_(std::make_unique<Candidates>()) {
+ComputerOpponent::ComputerOpponent(GameWindow& game, master::PostTask post)
+    : game_(game), table_(std::make_unique<Candidates>()), master_(std::move(post)) {
     game_.TimPC.setHandler([this] { TimPC(); });
 }
 
 ComputerOpponent::~ComputerOpponent() { game_.TimPC.setHandler(nullptr); }
 
 bool ComputerOpponent::PcIQ(int player, int level) {
-    if (player < 1 || player > 2 || level < 0 || level > 3) return false;
+    if (player < 1 || player > 2 || level < 0 || level > kMasterLevel) return false;
     game_.random.reseedFromTimeOfDay();
     const SearchInput input{game_.board, game_.Side, game_.dirs, player, level, lastMoveOf(game_)};
     if (!hasLegalMove(game_.board, game_.Side, game_.dirs, player)) {
         game_.Picture9.Visible = false;
         return false;
     }
+    if (level == kMasterLevel) return startMaster(player);
 
     const Colour strip = game_.looksOf(player).ForeColor;
     const int n = game_.Side;
@@ -74,11 +78,55 @@ bool ComputerOpponent::PcIQ(int player, int level) {
     const int ties = table.tieCount();
     const int i = std::min(static_cast<int>(game_.random.uniform() * ties) + 1, ties);
     const int m = table.tie(i);
-    PcTarget = {static_cast<float>(table.PcMoveTX[m]), static_cast<float>(table.PcMoveTY[m])};
-    PcSource = {static_cast<float>(table.PcMoveSX[m]), static_cast<float>(table.PcMoveSY[m])};
+    chooseMove(table.PcMoveSX[m], table.PcMoveSY[m], table.PcMoveTX[m], table.PcMoveTY[m]);
+    return true;
+}
+
+bool ComputerOpponent::startMaster(int player) {
+    // A level-3 search still letting events run is stale from here on.
+    ++searches_;
+    const std::uint64_t epoch = game_.positionEpoch();
+    const Colour strip = game_.looksOf(player).ForeColor;
+    game_.view().setProgressScale(100);
+    stripFilled_ = 0;
+    master::Question question{game_.board, game_.Side, ruleOf(game_.dirs), player,
+                              masterLimits_[static_cast<std::size_t>(player)], {}};
+    // History entry k is the position after k moves; the current one is the last, and the
+    // entries an odd number of moves before it had the other player to move.
+    const auto current = static_cast<std::size_t>(2 * game_.TurnCount - 1);
+    for (std::size_t k = current % 2 == 0 ? 1 : 0; k < current && k < game_.History.size(); k += 2)
+        restoreSnapshot(game_.History[k], game_.Side, question.earlier.emplace_back(), [](int, int) {});
+    master_.think(
+        question,
+        [this, epoch, strip](int percent) {
+            if (game_.positionEpoch() == epoch) showMasterProgress(percent, strip);
+        },
+        [this, epoch](const master::Result& result) {
+            if (game_.positionEpoch() != epoch || !result.best) return;
+            masterResult_ = result;
+            chooseMove(result.best->sx, result.best->sy, result.best->tx, result.best->ty);
+        });
+    return true;
+}
+
+void ComputerOpponent::showMasterProgress(int percent, Colour strip) {
+    // The strip has a unit for each per cent of the budget.
+    for (; stripFilled_ < std::min(percent, 100); ++stripFilled_) game_.view().fillProgress(stripFilled_, strip);
+    game_.Label1.Caption = percentText(percent);
+    game_.Caption = percent >= 100 ? kTitle : std::string(kTitle) + " -" + game_.Label1.Caption;
+}
+
+void ComputerOpponent::chooseMove(int sx, int sy, int tx, int ty) {
+    PcTarget = {static_cast<float>(tx), static_cast<float>(ty)};
+    PcSource = {static_cast<float>(sx), static_cast<float>(sy)};
     game_.TimPC.setEnabled(true);
     stopThinking();
-    return true;
+}
+
+void ComputerOpponent::cancelThinking() {
+    if (!master_.thinking()) return;
+    master_.cancel();
+    stopThinking();
 }
 
 void ComputerOpponent::stopThinking() {

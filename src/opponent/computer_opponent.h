@@ -10,6 +10,7 @@
 #include "engine/computer_player.h"
 #include "engine/game_window.h"
 #include "opponent/candidates.h"
+#include "opponent/master/thinker.h"
 #include "opponent/move_search.h"
 
 namespace tallowen {
@@ -19,15 +20,28 @@ inline constexpr float kSourceClicked = -8410;
 
 // The computer player of one game window: PcIQ searches, TimPC plays the chosen move with two
 // board clicks, the first about 100 ms after the search and the second 750 ms after that.
+// Levels 0 to 3 search at once on the calling thread. Level 4 ("PC Master") searches on a thread
+// of its own when given a way to post tasks to the window thread: PcIQ then returns at once, the
+// thinking display follows the search's progress, and the result starts TimPC unless the position
+// has changed since (the game window's position epoch).
 class ComputerOpponent : public ComputerPlayer {
 public:
-    // Takes over the window's TimPC handler.
-    explicit ComputerOpponent(GameWindow& game);
+    // Takes over the window's TimPC handler. Without `post`, level 4 searches on the calling
+    // thread as the other levels do.
+    explicit ComputerOpponent(GameWindow& game, master::PostTask post = {});
     ~ComputerOpponent() override;
     ComputerOpponent(const ComputerOpponent&) = delete;
     ComputerOpponent& operator=(const ComputerOpponent&) = delete;
 
     bool PcIQ(int player, int level) override;
+    // Stops a level-4 search: it plays nothing, and the thinking display ends.
+    void cancelThinking() override;
+
+    // The budget of each level-4 move, for both players or for one: 1 s, no node limit, by default.
+    void setMasterLimits(const master::Limits& limits) { masterLimits_ = {limits, limits, limits}; }
+    void setMasterLimits(int player, const master::Limits& limits) { masterLimits_.at(static_cast<std::size_t>(player)) = limits; }
+    // The last level-4 search that delivered its move.
+    const std::optional<master::Result>& masterResult() const { return masterResult_; }
 
     // Called with the source cell just before it is clicked; the window moves the board so that the
     // cell is in view (see bringIntoView).
@@ -41,6 +55,9 @@ public:
     std::array<float, 2> PcSource{};
 
 private:
+    bool startMaster(int player);
+    void showMasterProgress(int percent, Colour strip);
+    void chooseMove(int sx, int sy, int tx, int ty);
     void TimPC();
     // Ends the thinking display: the strip is cleared, the panel hidden, the title plain.
     void stopThinking();
@@ -50,6 +67,10 @@ private:
     std::uint64_t searches_ = 0;
     std::function<void(int, int)> bringIntoView_;
     std::pair<int, int> clickedSource_;
+    std::array<master::Limits, 3> masterLimits_;  // index 1 and 2
+    std::optional<master::Result> masterResult_;
+    int stripFilled_ = 0;
+    master::Thinker master_;  // last, so that its thread is stopped before the rest goes
 };
 
 // The last move as the window's last-move markers hold it, or none while they are off the board.

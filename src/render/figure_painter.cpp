@@ -151,7 +151,7 @@ void smallField(Surface& s, const FigureBox& b, Colour c) {
     squareOutlines(s, b.X, b.Y, b.Bw, b.Bh, kWhite);
 }
 
-// The marks of a computer player: eyes from level 1, arched brows from 2, a mouth at 3.
+// The marks of a computer player: eyes from level 1, arched brows from 2, a mouth from 3.
 void faceMarks(Surface& s, const FigureBox& b, const Figure& figure, double D) {
     if (figure.level >= 1) {
         forStep(0, b.Bh / 6, 0.45 / D, [&](double t) {
@@ -169,7 +169,7 @@ void faceMarks(Surface& s, const FigureBox& b, const Figure& figure, double D) {
                   grey(std::abs(a - 180)));
         });
     }
-    if (figure.level == 3) {
+    if (figure.level >= 3) {
         const Colour c = figure.colour;
         forStep(b.Bh / 3.5, 0, -0.45 / D, [&](double t) {
             const Colour col = components(255 - shade(redOf(c), 3, t, b.Bw), 255 - shade(greenOf(c), 3, t, b.Bw),

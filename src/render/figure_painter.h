@@ -31,8 +31,8 @@ int figureDetailOfLevel(int level);
 // than dividing the shading steps by zero.
 int densityOf(int figureDetail);
 
-// What to paint in a cell: the design, the player's colour and the face level 0 ... 3 (a computer
-// player's strength).
+// What to paint in a cell: the design, the player's colour and the face level 0 ... 4 (a computer
+// player's strength; 4 wears the marks of 3).
 struct Figure {
     int code = kNoFigure;
     Colour colour = kBlack;

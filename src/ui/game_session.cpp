@@ -5,6 +5,7 @@
 
 #include "records/figure_detail.h"
 #include "ui/message_box.h"
+#include "ui/window_thread_post.h"
 
 namespace tallowen {
 
@@ -19,7 +20,7 @@ GameSession::GameSession(SettingsStore& store)
       painter_(WindowLayout{}, paintRandom_),
       view_(painter_),
       game_(view_, recorder_),
-      computer_(game_),
+      computer_(game_, postToThreadOf(&masterReports_, [this] { window_.mirror(); })),
       window_(game_, painter_) {
     view_.show(window_.pictureBoxes());
     game_.setComputerPlayer(&computer_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <functional>
 #include <vector>
 
@@ -75,6 +76,9 @@ private:
     BoardPainter painter_;
     RepaintingView view_;
     GameWindow game_;
+    // "PC Master"'s reports come through here to the window thread; made before and gone after the
+    // computer player, whose search thread posts them.
+    QObject masterReports_;
     ComputerOpponent computer_;
     Tallow window_;
     QtTimerDriver timers_;

@@ -20,7 +20,7 @@ TEST(EngineToolCommandLine, BadInputIsOneLineAndExitCodeTwo) {
     const std::pair<std::string, std::string> cases[] = {
         {"moves --rule star --bogus x " + kOriginal, "tallowen-engine moves: unknown option '--bogus' (options: --rule)"},
         {"selfplay --rule star --p1 1 --p2 1 --recrod --store s",
-         "tallowen-engine selfplay: unknown option '--recrod' (options: --rule --p1 --p2 --field --game --games --seed --record --store)"},
+         "tallowen-engine selfplay: unknown option '--recrod' (options: --rule --p1 --p2 --field --game --games --seed --time --nodes --record --store)"},
         {"selfplay --rule star --p1 1 --p2 1 --store s", "tallowen-engine selfplay: option --store is used only with --record"},
         {"records --store ''", "tallowen-engine records: option --store is given an empty value"},
         {"selfplay --rule star --p1 1 --p2 1 --games --seed 4", "tallowen-engine selfplay: option --games needs a value"},
@@ -45,6 +45,11 @@ TEST(EngineToolCommandLine, BadInputIsOneLineAndExitCodeTwo) {
         {"play --rule star " + kSmall + " 1,1:3,3 4,4:4,3", ""},      // game over
         {"eval --rule star " + nine, ""},
         {"eval --rule star --level 5 " + nine, ""},
+        {"eval --rule star --level 4 --nodes 0 " + nine,
+         "tallowen-engine eval: --nodes must be a whole number from 1 to 2^64 - 1, not '0'"},
+        {"eval --rule star --level 3 --time 50 " + nine, "tallowen-engine eval: --nodes and --time are for level 4"},
+        {"eval --rule star --level 4 --last 0,0,0,1 " + nine, "tallowen-engine eval: --last is for levels 0 to 3"},
+        {"selfplay --rule star --p1 2 --p2 3 --nodes 9", "tallowen-engine selfplay: --nodes and --time are for level 4"},
         {"eval --rule star --level 3 --last 0,3,0 " + nine, ""},
         {"eval --rule star --level 3 --last 0,2,0,3 " + nine, ""},
         {"selfplay --rule star --p1 2 --p2 2 --field Nowhere", ""},

@@ -15,7 +15,7 @@ struct Keeper : GameRecorder {
 
 TEST(ComputerGame, PlaysToAFullBoardAndHandsTheRecordOn) {
     Keeper keeper;
-    const ComputerGame setup{MoveRule::Cross, builtInFields()[0].field + "1", 3, 1, seriesGameSeed(5, 1), builtInFields()[0].name};
+    const ComputerGame setup{MoveRule::Cross, builtInFields()[0].field + "1", 3, 1, seriesGameSeed(5, 1), builtInFields()[0].name, {}};
     const auto record = playComputerGame(setup, &keeper);
     ASSERT_TRUE(record);
     ASSERT_EQ(keeper.games.size(), 1u);

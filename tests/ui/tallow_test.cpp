@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <memory>
 #include <utility>
@@ -345,6 +347,47 @@ TEST_F(TallowTest, UndoWhileTheComputerThinksLeavesNoStaleComputerMove) {
     EXPECT_EQ(game().board, settled) << "no computer move came after the person's turn began";
     EXPECT_EQ(game().History[1], afterFirstMove);
     EXPECT_NE(makeSnapshot(game().board, game().Side), afterFirstMove) << "the computer made its one move";
+}
+
+TEST_F(TallowTest, PCMasterThinksWhileTheWindowRunsOnAndAnUndoStopsIt) {
+    start("Original", "Eva", "PC Master");
+    move(0, 0, 1, 1);
+    waitForTurn(10000);  // "PC Master" thinks a second, then clicks twice
+    const std::string afterFirstMove = game().History[1];
+    // A 1 ms timer stands for the window's events while "PC Master" thinks on its own thread.
+    int ticksWhileThinking = 0;
+    qint64 longestGap = 0;
+    bool percentageShown = false;
+    QElapsedTimer sinceTick;
+    QTimer events;
+    bool thinkingAtLastTick = false;
+    QObject::connect(&events, &QTimer::timeout, [&] {
+        const qint64 gap = sinceTick.restart();
+        const bool thinking = game().Picture9.Visible;
+        if (thinking && thinkingAtLastTick) longestGap = std::max(longestGap, gap);
+        thinkingAtLastTick = thinking;
+        if (!thinking) return;
+        ++ticksWhileThinking;
+        percentageShown = percentageShown || window().windowTitle().startsWith("Tallowen - ");
+    });
+    sinceTick.start();
+    events.start(1);
+
+    clickCell(1, 1);
+    clickCell(2, 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return percentageShown && ticksWhileThinking >= 10; }, kWait));
+    clickButton("Undo");
+    EXPECT_FALSE(game().Picture9.Visible) << "the search stopped at once";
+    // Undo took back the person's move and the computer's; the computer moves again, once.
+    waitForTurn(10000);
+    const Board settled = game().board;
+    QTest::qWait(1500);
+    EXPECT_EQ(game().board, settled) << "no stale move came after the person's turn began";
+    EXPECT_DOUBLE_EQ(game().TurnCount, 1.5);
+    EXPECT_EQ(game().CurPlayer, 1);
+    EXPECT_EQ(game().History[1], afterFirstMove);
+    EXPECT_EQ(window().windowTitle(), "Tallowen");
+    RecordProperty("longest_gap_ms", static_cast<int>(longestGap));
 }
 
 TEST_F(TallowTest, WhatTheStoreHasToSayIsShownOnceTheWindowIsUp) {

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/field_strings.h"
+#include "opponent/master/search.h"
+
+namespace tallowen::master {
+namespace {
+
+using Moves = std::vector<std::array<int, 5>>;  // sx, sy, tx, ty, kind
+
+Moves movesOf(const Board& board, int side, const Directions& dirs, int player) {
+    Moves moves;
+    for (int x = 0; x < side; ++x)
+        for (int y = 0; y < side; ++y)
+            for (int i = 0; i <= dirs.DirLast && board(x, y) == pieceOf(player); ++i)
+                if (board(x + dirs.DirX[i], y + dirs.DirY[i]) == kEmpty)
+                    moves.push_back({x, y, x + dirs.DirX[i], y + dirs.DirY[i], dirs.DirKind[i]});
+    return moves;
+}
+
+int countOf(const Board& board, int side, int code) {
+    int n = 0;
+    for (int x = 0; x < side; ++x)
+        for (int y = 0; y < side; ++y) n += board(x, y) == code;
+    return n;
+}
+
+Board played(const Board& board, const Directions& dirs, int player, const CellMove& m) {
+    Board next = board;
+    for (int i = 0; i < dirs.growCount(); ++i)
+        if (next(m.tx + dirs.DirX[i], m.ty + dirs.DirY[i]) == pieceOf(3 - player))
+            next(m.tx + dirs.DirX[i], m.ty + dirs.DirY[i]) = pieceOf(player);
+    next(m.tx, m.ty) = pieceOf(player);
+    bool grows = false;
+    for (int i = 0; i < dirs.growCount(); ++i) grows = grows || (m.sx + dirs.DirX[i] == m.tx && m.sy + dirs.DirY[i] == m.ty);
+    if (!grows) next(m.sx, m.sy) = kEmpty;
+    return next;
+}
+
+// The game's value for the mover by plain minimax, `depth` >= 1 moves deep. After the last move
+// an unfinished position is worth the piece difference less the most the other side could have
+// gained by a move just before it (two a converted piece, one for a grow).
+int minimax(const Board& board, int side, const Directions& dirs, int player, int depth) {
+    const int own = countOf(board, side, pieceOf(player)), other = countOf(board, side, pieceOf(3 - player));
+    const Moves moves = movesOf(board, side, dirs, player);
+    if (moves.empty()) return finalValue(own, other + countOf(board, side, kEmpty));
+    const auto converted = [&](const Board& b, int tx, int ty, int by) {
+        int n = 0;
+        for (int i = 0; i < dirs.growCount(); ++i) n += b(tx + dirs.DirX[i], ty + dirs.DirY[i]) == pieceOf(3 - by);
+        return n;
+    };
+    int threat = 0;
+    for (const auto& [sx, sy, tx, ty, kind] : movesOf(board, side, dirs, 3 - player))
+        threat = std::max(threat, 2 * converted(board, tx, ty, 3 - player) + (kind == kGrow ? 1 : 0));
+    int best = -100000;
+    for (const auto& [sx, sy, tx, ty, kind] : moves) {
+        const Board next = played(board, dirs, player, CellMove{sx, sy, tx, ty});
+        int v;
+        if (depth > 1) {
+            v = -minimax(next, side, dirs, 3 - player, depth - 1);
+        } else {
+            const int mine = countOf(next, side, pieceOf(player)), theirs = countOf(next, side, pieceOf(3 - player));
+            v = movesOf(next, side, dirs, 3 - player).empty() ? -finalValue(theirs, mine + countOf(next, side, kEmpty))
+                                                              : mine - theirs - threat;
+        }
+        best = std::max(best, v);
+    }
+    return best;
+}
+
+struct Game {
+    explicit Game(const std::string& gameString) {
+        const ParsedGame parsed = parseGameString(gameString, board);
+        side = parsed.side;
+        player = parsed.firstMover;
+    }
+    Result search(Search& search, MoveRule rule, const Limits& limits) const {
+        return search.run({board, side, rule, player, limits, {}});
+    }
+    Result search(Search& search, MoveRule rule, int depth) const { return this->search(search, rule, Limits{0, 0, depth}); }
+    int minimax(MoveRule rule, int depth) const {
+        return master::minimax(board, side, directionsFor(rule), player, depth);
+    }
+    Board board;
+    int side = 0;
+    int player = 1;
+};
+
+// Random 5 x 5 fields with holes and a few empty cells, so that many games end within the depth.
+std::vector<std::string> randomFields(int count, int empty, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<std::string> fields;
+    while (static_cast<int>(fields.size()) < count) {
+        std::string s;
+        for (int i = 0; i < 25; ++i) s += "000++--"[random() % 7];
+        for (int i = 0; i < empty; ++i) s[random() % 25] = 'X';
+        fields.push_back(s + (random() % 2 ? "1" : "2"));
+    }
+    return fields;
+}
+
+TEST(MasterSearch, ItsValueIsThePlainMinimaxOnSmallFieldsUnderBothRules) {
+    std::vector<std::string> fields = randomFields(20, 4, 7);
+    fields.push_back("+-0XX" "-00XX" "0-0XX" "XXXXX" "XXXX-" "1");  // the mover has no move
+    fields.push_back("+0-XX" "00XXX" "XXXXX" "XXXXX" "XX---" "1");  // a lone piece against three
+    for (const MoveRule rule : {MoveRule::Star, MoveRule::Cross}) {
+        Search search(0);
+        for (const std::string& field : fields) {
+            const Game game(field);
+            for (int depth = 1; depth <= 4; ++depth)
+                ASSERT_EQ(game.search(search, rule, depth).value, game.minimax(rule, depth))
+                    << field << " depth " << depth << (rule == MoveRule::Star ? " star" : " cross");
+        }
+    }
+}
+
+TEST(MasterSearch, TheTableNeverChangesAValueAtAFixedDepth) {
+    std::vector<std::string> fields = randomFields(10, 8, 11);
+    fields.push_back("+" + std::string(47, 'X') + "-1");
+    for (const MoveRule rule : {MoveRule::Star, MoveRule::Cross}) {
+        Search plain(0);
+        Search tabled(12);  // small, so that entries are replaced too
+        for (const std::string& field : fields) {
+            const Game game(field);
+            // Deepest first, so that the table holds deeper results of the same positions.
+            for (int depth = 5; depth >= 1; --depth)
+                ASSERT_EQ(game.search(tabled, rule, depth).value, game.search(plain, rule, depth).value)
+                    << field << " depth " << depth;
+        }
+    }
+}
+
+TEST(MasterSearch, ASolvableEndIsSolvedAndAWinningMoveChosen) {
+    // Player 1 fills (3, 0) and converts both of player 2's pieces, which leaves player 2 without a
+    // piece: the game is won 24 to 0 however the rest goes.
+    const Game game("+++X-" "++++-" "+++++" "+++XX" "+++XX" "1");
+    Search search;
+    const Result r = game.search(search, MoveRule::Star, Limits{0, 0, 0});
+    EXPECT_EQ(r.value, finalValue(game.side * game.side, 0));
+    ASSERT_TRUE(r.best);
+    EXPECT_EQ(std::make_pair(r.best->tx, r.best->ty), std::make_pair(3, 0));
+    EXPECT_LE(r.depth, 3);
+}
+
+TEST(MasterSearch, ASideAheadDoesNotGoBackIntoAPositionOfEarlierInTheGame) {
+    const Game game("++XXX" "++XXX" "XXXXX" "XXXXX" "XXXX-" "1");
+    Search search(0);
+    const Result first = game.search(search, MoveRule::Star, 3);
+    ASSERT_GT(first.value, 0);
+    const Board before = played(game.board, directionsFor(MoveRule::Star), 1, *first.best);
+    const Result second = search.run({game.board, game.side, MoveRule::Star, 1, Limits{0, 0, 3}, {before}});
+    EXPECT_NE(played(game.board, directionsFor(MoveRule::Star), 1, *second.best), before);
+    EXPECT_GT(second.value, 0);
+}
+
+TEST(MasterSearch, TheNodeLimitMakesASearchReproducible) {
+    const Game game("+" + std::string(47, 'X') + "-1");
+    const auto run = [&] {
+        Search search;
+        return game.search(search, MoveRule::Star, Limits{0, 20000, 0});
+    };
+    const Result a = run(), b = run();
+    EXPECT_LE(a.nodes, 20000u);
+    EXPECT_EQ(a.best, b.best);
+    EXPECT_EQ(a.value, b.value);
+    EXPECT_EQ(a.nodes, b.nodes);
+    EXPECT_GE(a.depth, 2);
+}
+
+}  // namespace
+}  // namespace tallowen::master

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "engine/field_strings.h"
+#include "engine/headless_game.h"
+#include "opponent/computer_opponent.h"
+#include "opponent/master/search.h"
+#include "opponent/master/thinker.h"
+
+namespace tallowen {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The window thread's event queue: tasks posted from any thread, run here one at a time.
+class TaskQueue {
+public:
+    master::PostTask poster() {
+        return [this](std::function<void()> task) {
+            const std::lock_guard lock(mutex_);
+            tasks_.push_back(std::move(task));
+            ready_.notify_one();
+        };
+    }
+    // Runs the next task, waiting up to `wait` for one; false when none came.
+    bool runNext(std::chrono::milliseconds wait = 10s) {
+        std::unique_lock lock(mutex_);
+        if (!ready_.wait_for(lock, wait, [&] { return !tasks_.empty(); })) return false;
+        auto task = std::move(tasks_.front());
+        tasks_.pop_front();
+        lock.unlock();
+        task();
+        return true;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::deque<std::function<void()>> tasks_;
+};
+
+master::Question questionOf(const std::string& gameString, master::Limits limits) {
+    master::Question q;
+    const ParsedGame parsed = parseGameString(gameString, q.board);
+    q.side = parsed.side;
+    q.player = parsed.firstMover;
+    q.limits = limits;
+    return q;
+}
+
+const std::string kOpenField = "+" + std::string(47, 'X') + "-1";
+
+TEST(MasterThinker, ACancelledOrReplacedSearchReportsNothing) {
+    TaskQueue queue;
+    master::Thinker thinker(queue.poster());
+    std::vector<std::string> reports;
+    const auto think = [&](const std::string& name, master::Limits limits) {
+        thinker.think(
+            questionOf(kOpenField, limits), [&, name](int) { reports.push_back(name + " progress"); },
+            [&, name](const master::Result&) { reports.push_back(name + " result"); });
+    };
+
+    think("long", {60000, 0, 0});
+    const auto before = std::chrono::steady_clock::now();
+    thinker.cancel();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 100ms);
+    EXPECT_FALSE(thinker.thinking());
+
+    const auto replaced = std::chrono::steady_clock::now();
+    think("short", {0, 1000, 0});  // waits for the cancelled search's thread, which has stopped
+    EXPECT_LT(std::chrono::steady_clock::now() - replaced, 2s);
+    // "short" may well finish and post its result before the next search replaces it.
+    think("last", {0, 3000, 0});
+    while (thinker.thinking()) ASSERT_TRUE(queue.runNext());
+    while (queue.runNext(100ms)) {
+    }
+    ASSERT_FALSE(reports.empty());
+    EXPECT_EQ(reports.back(), "last result");
+    for (const std::string& report : reports) EXPECT_EQ(report.rfind("last", 0), 0u) << report;
+}
+
+// "PC Master" as player 2 against Ann on a headless window, its search on a thread of its own.
+struct MasterGameTest : ::testing::Test {
+    MasterGameTest() {
+        game.setComputerPlayer(&computer);
+        headless.start(MoveRule::Star, "+XXXX" "XXXXX" "XXXXX" "XXXXX" "XXXX-" "1", "Ann", "PC Master");
+    }
+    ~MasterGameTest() override { game.setComputerPlayer(nullptr); }
+    // Ann's move and the turn change that hands the move to the search.
+    void annMoves(int sx, int sy, int tx, int ty) {
+        game.PLKlik(sx, sy);
+        game.PLKlik(tx, ty);
+        headless.finishTurnChange();
+    }
+    TaskQueue queue;
+    HeadlessGame headless;
+    GameWindow& game = headless.game();
+    ComputerOpponent computer{game, queue.poster()};
+};
+
+TEST_F(MasterGameTest, TheResultComesBackAndIsPlayedWithTwoTimedClicks) {
+    computer.setMasterLimits({0, 20000, 0});
+    annMoves(0, 0, 1, 1);
+    ASSERT_EQ(game.CurPlayer, 2);
+    EXPECT_TRUE(game.Picture9.Visible);
+    while (!game.TimPC.enabled()) ASSERT_TRUE(queue.runNext());
+    EXPECT_FALSE(game.Picture9.Visible);
+    EXPECT_EQ(game.Caption, "Tallowen");
+    ASSERT_TRUE(computer.masterResult());
+    const master::CellMove best = *computer.masterResult()->best;
+    EXPECT_EQ(game.board(best.sx, best.sy), pieceOf(2));
+    EXPECT_EQ(game.board(best.tx, best.ty), kEmpty);
+
+    headless.clock().advance(100);
+    EXPECT_EQ(std::make_pair(game.SelX, game.SelY), std::make_pair(best.sx, best.sy));
+    headless.clock().advance(750);
+    EXPECT_EQ(game.board(best.tx, best.ty), pieceOf(2));
+    EXPECT_FALSE(game.TimPC.enabled());
+}
+
+TEST_F(MasterGameTest, AnUndoDuringTheSearchStopsItAndNoStaleMoveIsPlayed) {
+    computer.setMasterLimits({60000, 0, 0});
+    const Board start = game.board;
+    annMoves(0, 0, 1, 1);
+    ASSERT_TRUE(queue.runNext());  // the search shows its first progress
+    EXPECT_EQ(game.Caption.rfind("Tallowen -", 0), 0u);
+
+    const auto before = std::chrono::steady_clock::now();
+    game.TZ_Click(1);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 100ms);
+    EXPECT_FALSE(game.Picture9.Visible);
+    EXPECT_EQ(game.Caption, "Tallowen");
+    headless.finishTurnChange();
+    EXPECT_EQ(game.board, start);
+    EXPECT_EQ(game.CurPlayer, 1);
+
+    while (queue.runNext(200ms)) {
+    }
+    headless.clock().advance(5000);
+    EXPECT_FALSE(game.TimPC.enabled());
+    EXPECT_EQ(game.board, start);
+    EXPECT_EQ(game.Caption, "Tallowen");
+}
+
+}  // namespace
+}  // namespace tallowen
