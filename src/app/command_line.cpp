@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "cli/quoted_input.h"
 #include "engine/field_strings.h"
 #include "engine/game_window.h"
 #include "engine/player_names.h"
@@ -36,7 +37,7 @@ constexpr const char* kTitlePrefix = "Tallowen - ";
 constexpr const char* kUnlistedField = "Custom field";
 
 std::optional<std::string> parseTime(const std::string& text, int& time) {
-    if (text.size() != 1 || text[0] < '0' || text[0] > '4') return "a thinking time is 0, 1, 2, 3 or 4, not '" + text + "'";
+    if (text.size() != 1 || text[0] < '0' || text[0] > '4') return "a thinking time is 0, 1, 2, 3 or 4, not " + cli::quotedInput(text);
     time = text[0] - '0';
     return std::nullopt;
 }
@@ -50,7 +51,7 @@ std::optional<std::string> setOption(CommandLine& c, const std::string& name, co
         c.game = value;
     }
     if (name == "rule") {
-        if (value != "star" && value != "cross") return "the rule is star or cross, not '" + value + "'";
+        if (value != "star" && value != "cross") return "the rule is star or cross, not " + cli::quotedInput(value);
         c.rule = value == "star" ? MoveRule::Star : MoveRule::Cross;
     }
     if (name == "p1") c.names[0] = value;
@@ -74,7 +75,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             continue;
         }
         if (arg.rfind("--", 0) != 0) {
-            parsed.error = "unexpected argument '" + arg + "'";
+            parsed.error = "unexpected argument " + cli::quotedInput(arg);
             return parsed;
         }
         std::string name = arg.substr(2);
@@ -84,7 +85,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             name = name.substr(0, eq);
         }
         if (std::find(kValued.begin(), kValued.end(), name) == kValued.end()) {
-            parsed.error = "unknown option '--" + name + "'";
+            parsed.error = "unknown option " + cli::quotedInput("--" + name);
             return parsed;
         }
         if (!value) {
@@ -121,8 +122,8 @@ HandOverResult handOver(const CommandLine& options, FieldLibrary& library) {
         const auto it = std::find(library.List1.begin(), library.List1.end(), *options.field);
         if (it == library.List1.end()) {
             std::string names;
-            for (const std::string& name : library.List1) names += (names.empty() ? "\"" : ", \"") + name + "\"";
-            result.error = "unknown field '" + *options.field + "' (the library holds " + names + ")";
+            for (const std::string& name : library.List1) names += (names.empty() ? "" : ", ") + cli::quotedInput(name);
+            result.error = "unknown field " + cli::quotedInput(*options.field) + " (the library holds " + names + ")";
             return result;
         }
         field = *library.List1_Click(static_cast<int>(it - library.List1.begin()));

@@ -42,6 +42,10 @@ TEST(CommandLine, ChoosesTheGameAndRefusesWhatItCannotUse) {
         ASSERT_TRUE(p.error) << bad[0];
         EXPECT_EQ(p.error->find('\n'), std::string::npos) << *p.error;
     }
+    // What the message repeats of the input cannot reach the terminal as control characters.
+    EXPECT_EQ(parse({"--rule", "st\x1b[2Jar"}).error, "the rule is star or cross, not 'st\\x1b[2Jar'");
+    EXPECT_EQ(parse({"--help", "--vers\xe9on"}).error, "unknown option '--vers\\xe9on'");
+    EXPECT_EQ(parse({"line\nbreak"}).error, "unexpected argument 'line\\nbreak'");
 }
 
 TEST(CommandLine, HandsTheGameOverAsTheSetupWindowDoes) {
@@ -64,7 +68,7 @@ TEST(CommandLine, HandsTheGameOverAsTheSetupWindowDoes) {
 
     options.field = "Nowhere";
     EXPECT_EQ(handOver(options, library).error,
-              "unknown field 'Nowhere' (the library holds \"Original\", \"Draughts\", \"Quick atack\", \"Big battle\")");
+              "unknown field 'Nowhere' (the library holds 'Original', 'Draughts', 'Quick atack', 'Big battle')");
     options.field.reset();
     options.game = "+XX" "XXX" "XX-" "2";
     EXPECT_EQ(handOver(options, library).game->Label4, "+XXXXXXX-2");
