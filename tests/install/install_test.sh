@@ -44,9 +44,9 @@ fi
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$prefix/package" >/dev/null
 deb=$(ls "$prefix"/package/tallowen_"$version"_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6svg6 libsqlite3-0 libstdc++6; do
+for package in libqt6widgets6 libqt6svg6 libsqlite3-0 libfluidsynth3 libstdc++6; do
   grep -q "\b$package\b" <<<"$depends" || { echo "Depends lacks $package: $depends"; exit 1; }
 done
 diff <(cd "$prefix" && find bin share -type f | sort) \
-     <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort)
+     <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/' | sed 's|^.* \./usr/||' | sort)
 echo "installed layout and package ok: $(basename "$deb"), Depends: $depends"
