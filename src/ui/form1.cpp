@@ -184,11 +184,16 @@ void Form1::openFigureSelection(int player) {
 void Form1::openResults() {
     const auto message = model_.Check2_Click();
     mirror();
+    tellStoreMessages();
     if (message) {
         showMessage(this, *message);
         return;
     }
     results().present();
+}
+
+void Form1::tellStoreMessages() {
+    for (const UserMessage& message : model_.store().takeMessages()) showMessage(this, message);
 }
 
 void Form1::applyDesktopColours(const SystemColours& system) {

@@ -49,6 +49,8 @@ public:
     void applyDesktopColours(const SystemColours& system);
     // Shows the model's state.
     void mirror();
+    // Says what the store has to tell (a damaged file set aside, records left out of the results).
+    void tellStoreMessages();
 
     PopupMenus& menus() { return menus_; }
     frmAbout& about();

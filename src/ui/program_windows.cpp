@@ -20,6 +20,7 @@ ProgramWindows::ProgramWindows(SettingsStore& store, GameSession& session, Pictu
     session_.game().setOnNewGame([this] {
         setup_.showAgain();
         form1_.mirror();
+        form1_.tellStoreMessages();
     });
     form1_.setOnStart([this] { session_.startGame(); });
     form1_.setOnEnd(std::move(end));
@@ -41,6 +42,7 @@ void ProgramWindows::startUp(frmSplash* splash, StartUpHooks hooks) {
     form1_.adjustSize();
     if (const QScreen* screen = form1_.screen()) form1_.move(screen->geometry().center() - form1_.rect().center());
     form1_.mirror();
+    form1_.tellStoreMessages();
 }
 
 }  // namespace tallowen

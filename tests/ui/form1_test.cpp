@@ -209,6 +209,23 @@ TEST_F(Form1Test, AKnownNameBringsItsStoredFigureAndResultsNeedAGame) {
     EXPECT_EQ(window.panel(1)->Picture7()->toolTip(), "Select figure");
 }
 
+TEST_F(Form1Test, RecordsLeftOutOfTheResultsAreToldOnceAtStartAndAgainOnlyWhenThereAreMore) {
+    GameRecords records{store};
+    for (const char* player : {"Eva", "Ota", "Ida"}) records.recordGame(testing::decidedGame(player, "Adam", 40, 24));
+    store.WriteSetting(recordKey(2), "Vyhrál", std::int32_t{3}, kIntType);
+    open();
+    const UserMessage one{"1 stored game could not be read and is left out of the results.", "Tallowen"};
+    EXPECT_EQ(messages, std::vector<UserMessage>{one});
+
+    QTest::mouseClick(window.resultsButton(), Qt::LeftButton);
+    window.findChild<frmVlst*>()->close();
+    EXPECT_EQ(messages.size(), 1u);
+    store.WriteSetting(recordKey(3), "Vyhrál", std::int32_t{3}, kIntType);
+    QTest::mouseClick(window.resultsButton(), Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, "2 stored games could not be read and are left out of the results.");
+}
+
 TEST_F(Form1Test, TheEditorMenuOffersEditAndDeleteOnlyForTheUsersFields) {
     open();
     QTest::mouseClick(window.editorButton(), Qt::LeftButton);
