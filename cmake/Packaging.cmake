@@ -2,7 +2,7 @@
 # lays out under /usr.
 set(CPACK_PACKAGE_NAME tallowen)
 set(CPACK_PACKAGE_VENDOR "Tallowen developers")
-set(CPACK_PACKAGE_CONTACT "Tallowen developers <tallowen@example.org>")
+set(CPACK_PACKAGE_CONTACT "Tallowen developers <tallowen@tallowen.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "two-player conquest board game")
 set(CPACK_PACKAGE_DESCRIPTION
     "Two sides take turns on a square field: a piece grows into an adjacent empty cell or jumps two cells, and every opponent piece next to where it lands changes sides. Play against another person or the computer, on four built-in fields or your own.")
