@@ -19,6 +19,10 @@ namespace {
 
 using namespace tallowen;
 
+// Ends the program at once. quit() would first ask every window to close, and the game window
+// answers that request with the exit confirmation instead of closing, so the program went on.
+void endProgram() { QCoreApplication::exit(0); }
+
 // The program without game options: the splash window and start-up, then the setup window.
 int runSetup(SettingsStore& store) {
     PictureStore pictures;
@@ -28,7 +32,7 @@ int runSetup(SettingsStore& store) {
     // Start-up paints the splash window itself between its steps; it has to be on screen first.
     while (!splash.windowHandle()->isExposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     GameSession session(store);
-    ProgramWindows windows(store, session, pictures, [] { QCoreApplication::quit(); });
+    ProgramWindows windows(store, session, pictures, endProgram);
     // Made after the windows it joins, so that it goes before them.
     ProgramMusic music(QCoreApplication::applicationDirPath().toStdString());
     music.joinGame(session);
@@ -42,7 +46,7 @@ int runSetup(SettingsStore& store) {
 // A game chosen on the command line starts at once; "New game" starts it again.
 int runGame(SettingsStore& store, const GameHandOver& chosen) {
     GameSession session(store);
-    PopupMenus menus(session.popupActions([] { QCoreApplication::quit(); }));
+    PopupMenus menus(session.popupActions(endProgram));
     session.window().setMenus(&menus);
     ProgramMusic music(QCoreApplication::applicationDirPath().toStdString());
     music.joinGame(session);
