@@ -7,8 +7,7 @@ namespace tallowen {
 namespace {
 
 using test::GameTest;
-
-const std::string kCorners = test::rows({"+XXXX", "XXXXX", "XXXXX", "XXXXX", "XXXX-"});
+using test::kCorners;
 
 class GameCommands : public GameTest {};
 
