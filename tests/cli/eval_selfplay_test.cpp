@@ -26,18 +26,12 @@ TEST(EngineToolEval, TheLastMoveLimitsTheLookAhead) {
     EXPECT_NE(runTool("eval --rule star --level 3 --last 0,3,0,2 " + field).out.find(" 0 6 0 5 1\n"), std::string::npos);
 }
 
-TEST(EngineToolEval, MastersNodeLimitMakesItsAnswerReproducible) {
+TEST(EngineToolEval, MasterAnswersWithItsMoveValueDepthAndNodes) {
     // Player 1 takes (1, 0) next to both of player 2's pieces and, with the last empty cell, wins
     // 7 to 0: a known end stops the search after one move.
     const std::string won = "eval --rule star --level 4 --nodes 5000 " + quoted("+X-" "+0-" "+0X" "1");
     const std::regex answer(R"(best 0 \d 1 0\nvalue 1007\ndepth 1\nnodes \d+\ntime \d+\n)");
     EXPECT_TRUE(std::regex_match(runTool(won).out, answer)) << runTool(won).out;
-
-    const std::string open = "eval --rule cross --level 4 --nodes 5000 " + quoted("+" + std::string(47, 'X') + "-1");
-    const auto withoutTime = [](const std::string& out) { return out.substr(0, out.find("time ")); };
-    const ToolRun a = runTool(open);
-    ASSERT_EQ(a.exitCode, 0);
-    EXPECT_EQ(withoutTime(a.out), withoutTime(runTool(open).out));
 }
 
 const std::string kOriginal = quoted("+XXXXXXXXX-" + std::string(99, 'X') + "-XXXXXXXXX+" + "1");

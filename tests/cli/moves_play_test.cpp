@@ -26,30 +26,19 @@ TEST(EngineToolMoves, ListsTheFirstMoversMovesInScanOrder) {
     EXPECT_EQ(cross.out, "4 4 4 3 grow\n4 4 3 4 grow\n4 4 3 3 jump\n4 4 4 2 jump\n4 4 2 4 jump\n");
 }
 
-TEST(EngineToolPlay, AJumpThatTakesTheLastOpponentEndsTheGame) {
-    // Player 1 jumps next to player 2's only piece and converts it; player 2 cannot move, so every
-    // empty cell goes to player 1 at the turn change.
-    const ToolRun run = runTool("play --rule star " + quoted(kField + "1") + " 1,1:3,3");
-    ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out,
-              "field +++++"
-              "++0++"
-              "+++++"
-              "+++++"
-              "+++++\n"
-              "tomove -\ncounts 24 0 0\nover yes\nwinner 1\n");
-}
-
-TEST(EngineToolPlay, ReportsAGameInProgress) {
-    const ToolRun run = runTool("play --rule cross " + quoted(kField + "1") + " 1,1:1,2 4,4:4,3");
-    ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out,
-              "field XXXXX"
-              "X+0XX"
-              "X+XXX"
-              "XXXX-"
-              "XXXX-\n"
-              "tomove 1\ncounts 2 2 20\nover no\nwinner -\n");
+// A jump next to player 2's only piece converts it; player 2 cannot move, so every empty cell goes to
+// player 1 at the turn change. Under Cross a game goes on after a move each.
+TEST(EngineToolPlay, ReportsTheFieldTheMoverAndTheEnd) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"play --rule star " + quoted(kField + "1") + " 1,1:3,3",
+         "field +++++++0++" + std::string(15, '+') + "\ntomove -\ncounts 24 0 0\nover yes\nwinner 1\n"},
+        {"play --rule cross " + quoted(kField + "1") + " 1,1:1,2 4,4:4,3",
+         "field XXXXXX+0XXX+XXXXXXX-XXXX-\ntomove 1\ncounts 2 2 20\nover no\nwinner -\n"}};
+    for (const auto& [args, out] : cases) {
+        const ToolRun run = runTool(args);
+        EXPECT_EQ(run.exitCode, 0) << args;
+        EXPECT_EQ(run.out, out) << args;
+    }
 }
 
 TEST(EngineToolMoves, AGameStringMayBeginWithTwoPlayerTwoPieces) {

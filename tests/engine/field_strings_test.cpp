@@ -19,33 +19,18 @@ TEST(GameString, ParsesTheSevenBySevenExample) {
     EXPECT_EQ(board(6, 6), 10);
     EXPECT_EQ(board(2, 4), 10);
     EXPECT_EQ(board(2, 2), 0);  // a hole
-    for (int a = -3; a <= 18; ++a)
-        for (int b = -3; b <= 18; ++b) {
-            if (a < 0 || b < 0 || a >= 7 || b >= 7) {
-                ASSERT_EQ(board(a, b), 0) << a << "," << b;
-            }
-        }
     EXPECT_EQ(fieldString(board, 7), kSeven);
 
-    Board second;
-    EXPECT_EQ(parseGameString(kSeven + "2", second).firstMover, 2);
-}
-
-TEST(GameString, UnknownCharactersAreHolesAndSurplusIsIgnored) {
-    Board board;
-    // 4 cells + "?" surplus + digit: side round(sqrt(5)) = 2.
-    const ParsedGame parsed = parseGameString("X?+-X1", board);
-    EXPECT_EQ(parsed.side, 2);
-    EXPECT_EQ(board(0, 0), kEmpty);
-    EXPECT_EQ(board(1, 0), kNoCell);
-    EXPECT_EQ(board(0, 1), 10);
-    EXPECT_EQ(board(1, 1), 20);
+    // Unknown characters are holes; 4 cells + "?" surplus + digit: side round(sqrt(5)) = 2.
+    Board small;
+    EXPECT_EQ(parseGameString("X?+-X1", small).side, 2);
+    EXPECT_EQ(small(1, 0), kNoCell);
+    EXPECT_EQ(small(1, 1), 20);
 }
 
 TEST(GameString, RefusesWhatTheBoardCannotHold) {
     EXPECT_TRUE(gameStringError(""));
     EXPECT_TRUE(gameStringError(std::string(17 * 17, 'X') + "1"));
-    EXPECT_TRUE(gameStringError(std::string(100000, 'X') + "1"));
     EXPECT_TRUE(gameStringError(kSeven + "3"));
     EXPECT_TRUE(gameStringError(kSeven + "X"));
     EXPECT_TRUE(gameStringError("1"));  // side 0

@@ -7,28 +7,9 @@ namespace tallowen {
 namespace {
 
 using test::GameTest;
-
-const std::string kCorners = test::rows({"+XXXX", "XXXXX", "XXXXX", "XXXXX", "XXXX-"});
+using test::kCorners;
 
 class GameCommands : public GameTest {};
-
-TEST_F(GameCommands, UndoTwoReturnsToTheStartWithTheSameMover) {
-    start(kCorners + "1");
-    const std::string startField = fieldString(game.board, 5);
-    move(0, 0, 1, 1);
-    move(4, 4, 3, 3);
-    EXPECT_FALSE(game.Picture13[7].Visible);
-
-    game.TimPC.setEnabled(true);  // a computer move waiting to be played is dropped
-    game.TZ_Click(2);
-    EXPECT_FALSE(game.TimPC.enabled());
-    finishTurnChange();
-    EXPECT_EQ(fieldString(game.board, 5), startField);
-    EXPECT_EQ(game.CurPlayer, 1);
-    EXPECT_DOUBLE_EQ(game.TurnCount, 0.5);
-    EXPECT_TRUE(game.Picture13[7].Visible);
-    EXPECT_EQ(game.Label7.Caption, " 1. TURN");
-}
 
 TEST_F(GameCommands, UndoOneGivesTheLastMoveBackToItsMover) {
     start(kCorners + "1");

@@ -81,4 +81,7 @@ inline std::string rows(std::initializer_list<const char*> lines) {
     return s;
 }
 
+// A 5 x 5 field with one piece each in opposite corners.
+inline const std::string kCorners = rows({"+XXXX", "XXXXX", "XXXXX", "XXXXX", "XXXX-"});
+
 }  // namespace tallowen::test

@@ -5,22 +5,15 @@
 namespace tallowen {
 namespace {
 
+// Steps are a quarter cell (40 x 30 here), rounded half to even: 100 - 7.5 = 92.5 -> 92.
 TEST(Keyboard, ArrowsAndKeypadStepAQuarterCell) {
-    const double w = 40, h = 30;
-    EXPECT_EQ(PL_KeyDown(39, 100, 100, w, h, true).x, 110);  // right
-    EXPECT_EQ(PL_KeyDown(37, 100, 100, w, h, true).x, 90);   // left
-    const KeyAction up = PL_KeyDown(38, 100, 100, w, h, true);
-    EXPECT_EQ(up.y, 92);  // 100 - 7.5 = 92.5, half to even
-    EXPECT_EQ(up.x, 100);
-    EXPECT_EQ(PL_KeyDown(40, 100, 100, w, h, true).y, 108);  // 107.5 to even
-    // Keypad 9 moves right and up, keypad 1 left and down.
-    const KeyAction nine = PL_KeyDown(105, 100, 100, w, h, true);
-    EXPECT_EQ(nine.x, 110);
-    EXPECT_EQ(nine.y, 92);
-    const KeyAction one = PL_KeyDown(97, 100, 100, w, h, true);
-    EXPECT_EQ(one.x, 90);
-    EXPECT_EQ(one.y, 108);
-    EXPECT_FALSE(nine.press);
+    const struct { int key, x, y; } steps[] = {{39, 110, 100}, {37, 90, 100}, {38, 100, 92}, {40, 100, 108},
+                                               {105, 110, 92}, {97, 90, 108}};  // keypad 9 and 1
+    for (const auto& step : steps) {
+        const KeyAction a = PL_KeyDown(step.key, 100, 100, 40, 30, true);
+        EXPECT_EQ(std::make_pair(a.x, a.y), std::make_pair(step.x, step.y)) << step.key;
+        EXPECT_FALSE(a.press) << step.key;
+    }
 }
 
 TEST(Keyboard, PressKeysClickWhereThePointerStands) {

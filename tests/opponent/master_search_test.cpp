@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../plain_rules.h"
 #include "engine/field_strings.h"
 #include "opponent/master/search.h"
 
@@ -30,15 +31,7 @@ int countOf(const Board& board, int side, int code) {
 }
 
 Board played(const Board& board, const Directions& dirs, int player, const CellMove& m) {
-    Board next = board;
-    for (int i = 0; i < dirs.growCount(); ++i)
-        if (next(m.tx + dirs.DirX[i], m.ty + dirs.DirY[i]) == pieceOf(3 - player))
-            next(m.tx + dirs.DirX[i], m.ty + dirs.DirY[i]) = pieceOf(player);
-    next(m.tx, m.ty) = pieceOf(player);
-    bool grows = false;
-    for (int i = 0; i < dirs.growCount(); ++i) grows = grows || (m.sx + dirs.DirX[i] == m.tx && m.sy + dirs.DirY[i] == m.ty);
-    if (!grows) next(m.sx, m.sy) = kEmpty;
-    return next;
+    return testing::playedPlainly(board, dirs, player, m.sx, m.sy, m.tx, m.ty);
 }
 
 // The game's value for the mover by plain minimax, `depth` >= 1 moves deep. After the last move

@@ -56,8 +56,8 @@ TEST(ImageSurface, EllipsesFollowTheAspectRuleAndAreClosedSymmetricUnfilledOutli
         double radius, aspect;
         int rx, ry;
     };
-    for (const Case c : {Case{20, 0.5, 20, 10}, Case{20, 2, 10, 20}, Case{20, 1, 20, 20}, Case{20, 0.4, 20, 8},
-                         Case{5, 0.5, 5, 2}, Case{7, 0.5, 7, 4}, Case{2, 1, 2, 2}, Case{40, 0.3, 40, 12}}) {
+    // Radii that round half to even: 2.5 -> 2, 3.5 -> 4.
+    for (const Case c : {Case{20, 0.5, 20, 10}, Case{20, 2, 10, 20}, Case{5, 0.5, 5, 2}, Case{7, 0.5, 7, 4}}) {
         ImageSurface s(101, 101, kBack);
         s.ellipse(50, 50, c.radius, kInk, c.aspect);
         EXPECT_EQ(inkExtent(s), (std::array<int, 4>{50 - c.rx, 50 - c.ry, 50 + c.rx, 50 + c.ry})) << c.radius;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "../records/test_store.h"
-#include "records/setting_paths.h"
 #include "setup/editor_geometry.h"
 #include "setup/built_in_fields.h"
 
@@ -33,10 +31,6 @@ TEST(FieldEditorTest, TheSideStaysWithinSixToFifteenAndHiddenCellsComeBack) {
     e.HScroll1_Change(2);
     EXPECT_EQ(e.fieldString(), builtInFields()[0].field);
 
-    for (int i = 0; i < 12; ++i) e.HScroll1_Change(0);
-    EXPECT_EQ(e.Text2, "6");
-    for (int i = 0; i < 12; ++i) e.HScroll1_Change(2);
-    EXPECT_EQ(e.Text2, "15");
     for (auto [typed, side] : {std::pair{"0", "6"}, {"99", "15"}, {"abc", "6"}, {"9", "9"}}) {
         e.Text2_Change(typed);
         EXPECT_EQ(e.Text2, side) << typed;
@@ -97,36 +91,6 @@ TEST(FieldEditorTest, CellsAreDrawnAsBlackBoxesWithTheSquareOfTheirCodeOnAnAreaS
     const EditorLayout l = editorLayout(1920);
     EXPECT_EQ((std::array{l.areaWidth, l.areaHeight, l.innerWidth, l.innerHeight, l.nameWidth, l.spinnerLeft, l.sideLeft}),
               (std::array{1280.0, 960.0, 1288.0, 1016.0, 1224.0, 1232.0, 1248.0}));
-}
-
-TEST(FieldEditorTest, SavingRefusesFieldsWithoutAFreeCellOrAPlayerAndStoresTheRest) {
-    testing::TempDir dir;
-    SettingsStore store(dir / "s.sqlite3");
-    FieldLibrary library(store);
-    FieldEditor editor;
-    editor.Label2 = "04";
-    editor.Text1_Change("");
-    EXPECT_EQ(editor.Text1, "New field");
-    EXPECT_EQ(editor.Text1SelLength, 100);
-    const std::pair<std::string, const char*> refused[] = {{std::string(35, '+') + "-", "There is no free field."},
-                                                           {std::string(35, 'X') + "-", "There is no field of player 1."},
-                                                           {std::string(35, 'X') + "+", "There is no field of player 2."}};
-    for (const auto& [field, text] : refused) {
-        editor.EDM(field);
-        const auto outcome = editor.Command1_Click(store, library);
-        EXPECT_EQ(outcome.refusal, (UserMessage{text, "Cannot save"})) << field;
-        EXPECT_FALSE(outcome.selection) << field;
-        EXPECT_FALSE(store.openKey(fieldKey("04"))) << field;
-    }
-    const std::string field = "+" + std::string(34, 'X') + "-";
-    editor.EDM(field);
-    editor.Text1_Change("Arena");
-    const auto outcome = editor.Command1_Click(store, library);
-    EXPECT_FALSE(outcome.refusal);
-    EXPECT_EQ(outcome.selection->Label2, "Tallowen - Original");
-    EXPECT_EQ(storedText(store.ReadSetting(fieldKey("04"), "")), "Arena");
-    EXPECT_EQ(storedText(store.ReadSetting(fieldKey("04"), "Mapa")), field);
-    EXPECT_EQ(library.List1.back(), "Arena");
 }
 
 }  // namespace

@@ -7,24 +7,6 @@
 namespace tallowen {
 namespace {
 
-TEST(FigureSelectionTest, ThePlayersColourOpensOnTheNearestLevelsAndOkAppliesTheSnappedColour) {
-    FigureSelection vyb;
-    int applied = 0;
-    vyb.setOnApply([&](int cihr) { applied = cihr; });
-    vyb.figur(1, {rgb(255, 128, 0), kWhite, "8"});
-    EXPECT_EQ(vyb.Caption, "Figure selection of player 2");
-    EXPECT_EQ(vyb.VScroll1, (std::array<int, 3>{0, 2, 4}));
-    EXPECT_EQ(vyb.Picture3, rgb(255, 135, 15));
-    EXPECT_EQ(vyb.ListIndex, 7);
-    EXPECT_EQ(vyb.Combo1[7], "Small field");
-    EXPECT_EQ(vyb.Picture2.code, 8);  // selecting the design painted the preview
-    EXPECT_FALSE(vyb.Timer1.enabled());
-    vyb.Command1_Click();
-    EXPECT_EQ(applied, 2);
-    EXPECT_EQ(vyb.Picture2.code, 0);
-    EXPECT_FALSE(vyb.Visible);
-}
-
 TEST(FigureSelectionTest, SliderMovementsWithinHalfASecondRepaintThePreviewOnce) {
     FigureSelection vyb;
     VirtualClock clock;

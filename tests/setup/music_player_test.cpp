@@ -189,24 +189,5 @@ TEST_F(RenderedMusicTest, ATrackThatEndsStartsAgainAboutTwoSecondsLater) {
     EXPECT_GT(sequencer.position(), 0);
 }
 
-TEST_F(RenderedMusicTest, ADamagedFileIsATrackThatDoesNotPlayAndTheOthersStillDo) {
-    using namespace std::string_literals;
-    testing::writeFile(dir / "Broken.mid", "MThd\0\0\0\6\0\1\0\1\1\xe0MTrk\0\0\0\x40\0\x90"s);
-    testing::writeShortTune(dir / "Fine.mid", 6);
-    RandomSource random(1);
-    player.load(random);
-    player.Combo1ListIndex = 1;  // Broken
-    player.Combo1_Click();
-    clock.advance(5000);  // tried again every tick from the twentieth on
-    EXPECT_EQ(sequencer.length(), 0);
-    EXPECT_EQ(sequencer.position(), 0);
-
-    player.Combo1ListIndex = 2;
-    player.Combo1_Click();
-    clock.advance(1000);
-    EXPECT_GT(sequencer.position(), 0);
-    EXPECT_EQ(sequencer.length(), 6 * kTicksPerQuarter);
-}
-
 }  // namespace
 }  // namespace tallowen

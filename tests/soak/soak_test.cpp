@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "../plain_rules.h"
 #include "engine/field_strings.h"
 #include "engine/headless_game.h"
 #include "engine/player_names.h"
@@ -19,18 +20,6 @@ namespace {
 long environmentNumber(const char* name, long fallback) {
     const char* text = std::getenv(name);
     return text && *text ? std::strtol(text, nullptr, 10) : fallback;
-}
-
-// The rules written out plainly, apart from the engine's: the position the history must replay to.
-void applyMove(Board& board, const Directions& dirs, int player, int sx, int sy, int tx, int ty) {
-    const bool jump = std::abs(tx - sx) == 2 || std::abs(ty - sy) == 2 ||
-                      (dirs.DirLast == 11 && std::abs(tx - sx) == 1 && std::abs(ty - sy) == 1);
-    board(tx, ty) = pieceOf(player);
-    if (jump) board(sx, sy) = kEmpty;
-    for (int i = 0; i < dirs.growCount(); ++i) {
-        auto& neighbour = board(tx + dirs.DirX[i], ty + dirs.DirY[i]);
-        if (neighbour == pieceOf(3 - player)) neighbour = pieceOf(player);
-    }
 }
 
 struct Census {
@@ -99,7 +88,7 @@ private:
         const int tx = cellOf(game.Shape2.Left, game.CellW), ty = cellOf(game.Shape2.Top, game.CellH);
         const auto entry = static_cast<std::size_t>(2 * game.TurnCount - 1);
         ASSERT_LT(entry, game.History.size());
-        applyMove(replay_, game.dirs, mover, sx, sy, tx, ty);
+        replay_ = testing::playedPlainly(replay_, game.dirs, mover, sx, sy, tx, ty);
         ASSERT_EQ(makeSnapshot(replay_, game.Side), game.History[entry])
             << field_.name << ": the history does not replay at move " << moves_;
         // A mover left without a move hands every empty cell to the other player, ending the game.
