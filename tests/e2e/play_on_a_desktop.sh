@@ -9,7 +9,7 @@
 set -eEuo pipefail
 readonly screen=1280x1024
 if [ -z "${TALLOWEN_E2E_DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp" env TALLOWEN_E2E_DISPLAY=1 "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp -noreset" env TALLOWEN_E2E_DISPLAY=1 "$0" "$@"
 fi
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
