@@ -61,8 +61,8 @@ void SetupWindow::Option19_Click(int i) {
 }
 
 void SetupWindow::Level_Click(int i, int level) {
-    if (level < 1 || level > 3) return;
-    panels[static_cast<std::size_t>(i)].Level = {level == 1, level == 2, level == 3};
+    if (level < 1 || level > kMasterLevel) return;
+    panels[static_cast<std::size_t>(i)].Level = {level == 1, level == 2, level == 3, level == kMasterLevel};
     nameLabel(i).Caption = computerName(level);
     FigDr(i);
 }
@@ -163,9 +163,11 @@ void SetupWindow::showAgain() {
 
 FigureSelection::Face SetupWindow::face(int i) const {
     if (isPerson(i)) return {};
-    const auto& level = panels[static_cast<std::size_t>(i)].Level;
-    // Only a computer at "Genius" is previewed on its board square.
-    return {level[2] ? 3 : level[1] ? 2 : level[0] ? 1 : 0, level[2]};
+    const auto& options = panels[static_cast<std::size_t>(i)].Level;
+    const auto chosen = std::find(options.begin(), options.end(), true);
+    const int level = chosen == options.end() ? 0 : static_cast<int>(chosen - options.begin()) + 1;
+    // Only the strongest computers, "Genius" and "Master", are previewed on their board square.
+    return {level, level >= 3};
 }
 
 void SetupWindow::figur(int i) { frmVyb.figur(i, looks(i)); }

@@ -21,7 +21,8 @@ struct PlayerPanel {
     std::string Frame6;                 // "Player 1" / "Player 2"
     bool Frame4Visible = true;          // "Human": name and time
     bool Frame7Visible = false;         // "PC Intelligence"
-    std::array<bool, 3> Level{};        // Option21 "Beginner", Option22 "Professional", Option23 "Genius"
+    // Option21 "Beginner", Option22 "Professional", Option23 "Genius", then "Master"
+    std::array<bool, 4> Level{};
     int Text3SelStart = 0;
     int Text3SelLength = 0;
     int Text3ListIndex = -1;            // the name chosen from the list, or -1
@@ -50,7 +51,7 @@ public:
     void Option18_Click(int i);
     // "Human" for player i: the name in the box is handed over.
     void Option19_Click(int i);
-    // "Beginner" (1), "Professional" (2) or "Genius" (3) for player i.
+    // "Beginner" (1), "Professional" (2), "Genius" (3) or "Master" (4) for player i.
     void Level_Click(int i, int level);
     void Combo1_Click(int i, int index);
 

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QStackedLayout>
 
+#include "engine/player_names.h"
 #include "records/results.h"
 #include "ui/figure_box.h"
 
@@ -67,8 +68,8 @@ PlayerPanelView::PlayerPanelView(SetupWindow& model, int player, RandomSource& r
 
     Frame7_ = new QGroupBox(QStringLiteral("PC Intelligence"), kindFrames);
     auto* computer = new QVBoxLayout(Frame7_);
-    const char* names[] = {"Beginner", "Professional", "Genius"};
-    for (int level = 1; level <= 3; ++level) {
+    const char* names[] = {"Beginner", "Professional", "Genius", "Master"};
+    for (int level = 1; level <= kMasterLevel; ++level) {
         auto* option = new QRadioButton(QString::fromLatin1(names[level - 1]), Frame7_);
         // A click leaves the focus where it was, on the preview's side of the panel.
         option->setFocusPolicy(Qt::TabFocus);

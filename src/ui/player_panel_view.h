@@ -49,7 +49,7 @@ private:
     QComboBox* Text3_;
     QComboBox* Combo1_;
     QGroupBox* Frame7_;
-    std::array<QRadioButton*, 3> levels_{};
+    std::array<QRadioButton*, 4> levels_{};
     FigureBox* Picture7_;
 };
 

@@ -92,7 +92,7 @@ TEST_F(SetupWindowTest, TheComputerPlaysAtProfessionalWithoutTimeAndItsFaceShows
     startUp();
     setup.Combo1_Click(1, 3);
     setup.Option18_Click(1);
-    EXPECT_EQ(setup.panels[1].Level, (std::array<bool, 3>{false, true, false}));
+    EXPECT_EQ(setup.panels[1].Level, (std::array<bool, 4>{false, true, false, false}));
     EXPECT_EQ(game.Label6.Caption, "PC Professional");
     EXPECT_EQ(setup.Combo1(1), 0);
     EXPECT_TRUE(setup.panels[1].Frame7Visible);
@@ -116,6 +116,26 @@ TEST_F(SetupWindowTest, TheComputerPlaysAtProfessionalWithoutTimeAndItsFaceShows
     setup.Option19_Click(1);
     EXPECT_EQ(game.Label6.Caption, "Player 2");
     EXPECT_EQ(setup.panels[1].Picture7.level, 0);
+}
+
+TEST_F(SetupWindowTest, MasterStartsAGameAgainstPcMaster) {
+    startUp();
+    setup.Option18_Click(1);
+    setup.Level_Click(1, 4);
+    EXPECT_EQ(setup.panels[1].Level, (std::array<bool, 4>{false, false, false, true}));
+    EXPECT_EQ(game.Label6.Caption, "PC Master");
+    EXPECT_EQ(setup.panels[1].Picture7.level, 4);
+    EXPECT_TRUE(setup.panels[1].Picture7.framed);
+    setup.Command1_Click();
+    runGameStart();
+    EXPECT_EQ(game.Label6.Caption, "PC Master");
+    EXPECT_EQ(game.PcLevel[2], 4);
+    EXPECT_EQ(game.PcLevel[1], 0);
+
+    // The choice is still there when the setup window shows again.
+    game.UNG_Click();
+    setup.showAgain();
+    EXPECT_TRUE(setup.panels[1].Level[3]);
 }
 
 TEST_F(SetupWindowTest, AKnownPersonBringsTheFigureOfTheirEarliestGame) {

@@ -185,6 +185,11 @@ TEST_F(Form1Test, TheComputerForPlayerTwoPlaysAtProfessionalWithoutTime) {
     EXPECT_EQ(panel->Combo1()->currentText(), "Neomezeně");
     clickOption(panel->level(3));
     EXPECT_EQ(game.Label6.Caption, "PC Genius");
+    EXPECT_EQ(panel->level(4)->text(), "Master");
+    clickOption(panel->level(4));
+    EXPECT_EQ(game.Label6.Caption, "PC Master");
+    EXPECT_TRUE(panel->level(4)->isChecked());
+    EXPECT_FALSE(panel->level(3)->isChecked());
 }
 
 TEST_F(Form1Test, AKnownNameBringsItsStoredFigureAndResultsNeedAGame) {
