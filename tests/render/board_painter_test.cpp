@@ -101,7 +101,8 @@ TEST(BoardPainter, TheScoreBarFadesEachPlayersPartToWhiteAtTheSplit) {
     p.painter.drawScore(p.game, 30, 10);
     const double split = 2 + (SW - 4) * 0.75;
     EXPECT_DOUBLE_EQ(p.painter.scoreSplit(), split);
-    EXPECT_EQ(bar.point(420, 0), kBlue) << "the fades leave a rim of the full colour";
+    EXPECT_EQ(bar.point(100, 0), kOrange) << "the fades leave a rim of the full colour";
+    EXPECT_EQ(bar.point(420, 0), kBlue);
     EXPECT_LE(redOf(*bar.point(SW - 1, mid)), 20) << "player 2's fade starts from the right edge";
     for (double x : {split - 5, split + 2}) EXPECT_GE(greenOf(*bar.point(x, mid)), 240) << x;
     for (int x = 1; x < static_cast<int>(split); ++x)
