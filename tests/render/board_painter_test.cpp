@@ -150,7 +150,8 @@ TEST(BoardPainter, OnAHighDensityScreenEveryPictureIsDrawnTwiceAsFine) {
     plain.start(kFive);
     fine.start(kFive);
     EXPECT_DOUBLE_EQ(fine.game.CellW, 2 * plain.game.CellW);
-    for (auto picture : {&BoardPainter::PL, &BoardPainter::Picture1, &BoardPainter::Picture6}) {
+    for (auto picture : {&BoardPainter::PL, &BoardPainter::Picture5, &BoardPainter::Picture1, &BoardPainter::PPru,
+                         &BoardPainter::Picture6}) {
         EXPECT_EQ((fine.painter.*picture)().innerWidth(), 2 * (plain.painter.*picture)().innerWidth());
         EXPECT_EQ((fine.painter.*picture)().innerHeight(), 2 * (plain.painter.*picture)().innerHeight());
     }
