@@ -182,7 +182,7 @@ TEST_F(TallowTest, UndoWithTheButtonAndWithZReturnsToThePositionBeforeTheMover) 
     }
 }
 
-TEST_F(TallowTest, RestartFromTheMenuStartsTheSameGameAfreshAndItsButtonAsksFirst) {
+TEST_F(TallowTest, RestartFromTheMenuAndFromItsButtonStartsTheSameGameAfresh) {
     start("Original", "Eva", "Adam");
     const Board initial = game().board;
     move(0, 0, 1, 1);
@@ -194,9 +194,14 @@ TEST_F(TallowTest, RestartFromTheMenuStartsTheSameGameAfreshAndItsButtonAsksFirs
     EXPECT_EQ(game().board, initial);
     EXPECT_DOUBLE_EQ(game().TurnCount, 0.5);
 
+    move(0, 0, 1, 1);
     clickButton("Restart game");
     ASSERT_TRUE(openPopup());
-    EXPECT_EQ(openPopup()->title(), "Opravdu?") << "the button asks the same question";
+    EXPECT_EQ(openPopup()->title(), "Opravdu?");
+    choose(*openPopup(), {"Restart game"});
+    closePopups();
+    waitForTurn();
+    EXPECT_EQ(game().board, initial);
 }
 
 TEST_F(TallowTest, TheSizeMenuShrinksAndGrowsTheWindowWithTheGameOnIt) {
