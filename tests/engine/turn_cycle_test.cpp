@@ -2,7 +2,6 @@
 
 #include "engine/field_strings.h"
 #include "engine/mobility.h"
-#include "engine/number_text.h"
 #include "game_fixture.h"
 
 namespace tallowen {
@@ -171,11 +170,6 @@ TEST_F(TurnCycle, ComputerSidesAreAskedForTheirMoveAtTheirLevel) {
     EXPECT_EQ(computer.calls[0], std::make_pair(1, 3));
     EXPECT_EQ(game.Label3[1].Caption, "");
     EXPECT_EQ(game.Label3[2].Caption, "1:00:00");
-}
-
-TEST(ClockText, FormatsHoursMinutesSeconds) {
-    EXPECT_EQ(CoCas(3661), "1:01:01");
-    EXPECT_EQ(CoCas(36000), "10:00:00");
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ TEST_F(Form1Test, StartsWithTwoPeopleWithoutTimeOnStarAndOriginal) {
         if (option->text() == "Star") star = option->isChecked();
     EXPECT_TRUE(star);
     // The logo strip drops to its height, then widens.
-    QTRY_COMPARE_WITH_TIMEOUT(window.logo()->width(), 320, 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.logo()->width() == 320; }, 5000));
     EXPECT_EQ(window.logo()->height(), 50);
 }
 
@@ -134,7 +134,7 @@ TEST_F(Form1Test, StartHandsTheExactNamesOverAndNewGameComesBackWithEveryChoiceK
     EXPECT_EQ(game.Label8, "2");
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(session.window().isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(game.Side, 7, 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game.Side == 7; }, 5000));
     EXPECT_EQ(game.Clock[2], 1800);
     // The about window opened from the game window belongs to it.
     choose(window.menus().Ppm(), {"&O programu"});

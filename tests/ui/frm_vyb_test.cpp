@@ -48,7 +48,7 @@ TEST_F(FrmVybTest, ASliderRecoloursTheSwatchAtOnceAndThePreviewHalfASecondLater)
     window.findChildren<QScrollBar*>()[0]->setValue(0);  // red at full strength
     EXPECT_EQ(setup.frmVyb.Picture3, rgb(255, 135, 255));
     EXPECT_EQ(setup.frmVyb.Picture2.revision, before);
-    QTRY_COMPARE_WITH_TIMEOUT(setup.frmVyb.Picture2.revision, before + 1, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return setup.frmVyb.Picture2.revision == before + 1; }, 2000));
     EXPECT_EQ(setup.frmVyb.Picture2.colour, rgb(255, 135, 255));
     QTest::mouseClick(window.findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_EQ(game.HR2.BackColor, rgb(255, 135, 255));

@@ -55,7 +55,7 @@ TEST_F(MPlayTest, TheListPlaysWhatIsClickedAndClosingOnlyHides) {
     // The knob follows the position on the window's own timer.
     device.length_ = 100;
     device.position_ = 50;
-    QTRY_COMPARE_WITH_TIMEOUT(window.knob()->x(), 4 + model.Picture1Width / 2, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.knob()->x() == 4 + model.Picture1Width / 2; }, 2000));
 
     const auto playing = device.calls.size();
     window.close();
@@ -79,13 +79,13 @@ TEST_F(MPlayTest, TheStripsAndTheGamesBackgroundFollowTheActiveWindow) {
     }
 
     window.activateWindow();
-    QTRY_VERIFY(window.inactiveStrip()->isHidden());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.inactiveStrip()->isHidden(); }));
     EXPECT_FALSE(background);
     game.activateWindow();
-    QTRY_VERIFY(!window.inactiveStrip()->isHidden());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.inactiveStrip()->isHidden(); }));
     EXPECT_FALSE(background);
     other.activateWindow();
-    QTRY_VERIFY(background);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return background; }));
     EXPECT_FALSE(window.inactiveStrip()->isHidden());
 }
 
