@@ -37,11 +37,13 @@ within() {
   done
 }
 wait_until() { within "$@" || fail "still not: ${*:2}"; }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+# Output is read whole before it is cut: a reader that stops early would break the writer's pipe,
+# and under pipefail that fails the step.
+visible() { local ids; ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null) || true; sed -n 1p <<<"$ids"; }
 shown() { [ -n "$(visible "$1")" ]; }
 gone() { [ -z "$(visible "$1")" ]; }
 # Windows by id: the setup and game windows are both called "Tallowen".
-mapped() { xwininfo -id "$1" | grep -q IsViewable; }
+mapped() { local info; info=$(xwininfo -id "$1" 2>/dev/null) || return 1; grep -q IsViewable <<<"$info"; }
 unmapped() { ! mapped "$1"; }
 # Sets X Y W H to the geometry of window $1.
 measure() {
@@ -54,7 +56,7 @@ popups() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 opened() {
   local w
   for w in $(comm -13 <(printf '%s\n' "$before") <(popups)); do
-    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q TOOLTIP || echo "$w"
+    [[ $(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null) == *TOOLTIP* ]] || echo "$w"
   done | tail -1
 }
 menu_opened() { [ -n "$(opened)" ]; }
