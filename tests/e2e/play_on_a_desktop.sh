@@ -41,12 +41,23 @@ wait_until() { within "$@" || fail "still not: ${*:2}"; }
 # and under pipefail that fails the step.
 visible() { local ids; ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null) || true; sed -n 1p <<<"$ids"; }
 shown() { [ -n "$(visible "$1")" ]; }
+# The id of the visible window named $1, waiting at most $2 seconds. A search that meets a window
+# being destroyed ends early with nothing, so one empty answer is not taken for an answer.
+window_named() {
+  local limit=$(($(date +%s) + $2)) id
+  until id=$(visible "$1") && [ -n "$id" ]; do
+    [ "$(date +%s)" -lt "$limit" ] || fail "no window $1"
+    sleep 0.1
+  done
+  echo "$id"
+}
 gone() { [ -z "$(visible "$1")" ]; }
 # Windows by id: the setup and game windows are both called "Tallowen".
 mapped() { local info; info=$(xwininfo -id "$1" 2>/dev/null) || return 1; grep -q IsViewable <<<"$info"; }
 unmapped() { ! mapped "$1"; }
 # Sets X Y W H to the geometry of window $1.
 measure() {
+  [ -n "$1" ] || fail "no window to measure"
   eval "$(xdotool getwindowgeometry --shell "$1")"
   X=$X Y=$Y W=$WIDTH H=$HEIGHT
 }
@@ -127,12 +138,11 @@ ended() { has_records 1 || tied; }
 step="the program starts on an empty store and shows the setup window after the splash"
 "$game" --store "$store" >"$dir/out.log" 2>&1 &
 app=$!
-wait_until 20 shown '^Tallowen$'
-setup=$(visible '^Tallowen$')
+setup=$(window_named '^Tallowen$' 20)
 pass
 # A first start greets the player once; the greeting's OK button has the focus.
 if within 5 shown 'Aldar Brenholt'; then
-  measure "$(visible 'Aldar Brenholt')"
+  measure "$(window_named 'Aldar Brenholt' 5)"
   xdotool mousemove $((X + W / 2)) $((Y + H / 2)) key Return
   wait_until 5 gone 'Aldar Brenholt'
 fi
@@ -142,8 +152,7 @@ setup_pc
 setup_field_quick_atack
 setup_start
 wait_until 5 unmapped "$setup"
-wait_until 10 shown '^Tallowen$'
-board=$(visible '^Tallowen$')
+board=$(window_named '^Tallowen$' 10)
 pass
 
 step="the computer game ends and its record is stored (a tie is not: then \"Restart game\")"
@@ -176,8 +185,7 @@ pass
 
 step="\" Game  results\" shows the stored game"
 setup_results
-wait_until 5 shown '^Results$'
-measure "$(visible '^Results$')"
+measure "$(window_named '^Results$' 5)"
 pass
 lines=("Field Quick atack" "Player 1 PC Professional($(stored 'Hráč1Počet'))"
        "Player 2 PC Professional($(stored 'Hráč2Počet'))" "Turns $(stored 'PočetTahů')" "Winner PC Professional")
