@@ -28,14 +28,17 @@ void FigureBox::paintFigure() {
     update();
 }
 
+// The picture has the screen's pixels, so that it stays sharp where a pixel of the layout is
+// several of the screen's.
 void FigureBox::resizeEvent(QResizeEvent*) {
-    surface_.resize(width(), height());
+    const qreal ratio = devicePixelRatioF();
+    surface_.resize(qRound(width() * ratio), qRound(height() * ratio));
     paintFigure();
 }
 
 void FigureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_.image());
+    painter.drawImage(rect(), surface_.image());
 }
 
 void FigureBox::mouseReleaseEvent(QMouseEvent* event) {
