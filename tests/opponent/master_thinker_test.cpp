@@ -114,6 +114,7 @@ TEST_F(MasterGameTest, TheResultComesBackAndIsPlayed) {
     ASSERT_TRUE(computer.masterResult());
     const master::CellMove best = *computer.masterResult()->best;
     EXPECT_EQ(game.board(best.sx, best.sy), pieceOf(2));
+    EXPECT_EQ(game.board(best.tx, best.ty), kEmpty);
     headless.clock().advance(850);
     EXPECT_EQ(game.board(best.tx, best.ty), pieceOf(2));
 }
