@@ -4,9 +4,8 @@
 // texts, field strings, numbers and options of every command but the long-running bench and
 // selfplay. Whatever the words, the tool ends with 0, or with 1 or 2 and exactly one printable line
 // on stderr, and the game's parser names a fault in one line or hands over a game it can start.
-#include <unistd.h>
-
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -20,6 +19,7 @@
 #include "records/settings_store.h"
 #include "setup/field_library.h"
 #include "fuzz_check.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -79,21 +79,15 @@ void runGameParser(const std::vector<std::string>& words) {
     FUZZ_CHECK(chosen.game && !gameStringError(chosen.game->Label4 + "1"));
 }
 
-// The commands' files (stores, pictures) are named relative to a folder of this run, the current
+}  // namespace
+
+// The commands' files (stores, pictures) are named relative to the scratch folder, the current
 // folder while a command line runs; the fuzzer's own files are named relative to the folder it was
 // started in.
-const fs::path& folder() {
-    static const fs::path path = [] {
-        fs::path dir = fs::temp_directory_path() / ("tallowen-cli-fuzz-" + std::to_string(getpid()));
-        fs::create_directories(dir);
-        setenv("TALLOWEN_STORE", (dir / "settings.sqlite3").c_str(), 1);
-        std::atexit([] { fs::remove_all(folder()); });
-        return dir;
-    }();
-    return path;
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    setenv("TALLOWEN_STORE", (scratchFolder() / "settings.sqlite3").c_str(), 1);
+    return 0;
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> words(1);
@@ -107,12 +101,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& word : words)
         if (word.find('/') != std::string::npos) return 0;
     const fs::path started = fs::current_path();
-    fs::current_path(folder());
+    fs::current_path(scratchFolder());
     if (words[0] == "tallowen")
         runGameParser(words);
     else
         runEngineTool(words);
-    for (const auto& entry : fs::directory_iterator(folder())) fs::remove_all(entry.path());
+    for (const auto& entry : fs::directory_iterator(scratchFolder())) fs::remove_all(entry.path());
     fs::current_path(started);
     return 0;
 }

@@ -2,16 +2,14 @@
 // the fuzzer's bytes become the file, the sequencer opens it by path, plays, renders a few blocks,
 // stops, plays on and closes, as the music window's buttons would. Whatever the file holds, the
 // position stays within the length and closing forgets both.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "sound/fluid_sequencer.h"
 #include "fuzz_check.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -21,16 +19,6 @@ namespace fs = std::filesystem;
 constexpr int kBlock = 512;
 constexpr int kBlocks = 64;  // three quarters of a second of music
 
-const fs::path& file() {
-    static const fs::path path = [] {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path tune = base / ("tallowen-midi-fuzz-" + std::to_string(getpid()) + ".mid");
-        std::atexit([] { fs::remove(file()); });
-        return tune;
-    }();
-    return path;
-}
-
 void checkPosition(const FluidSequencer& sequencer) {
     FUZZ_CHECK(sequencer.length() >= 0);
     FUZZ_CHECK(sequencer.position() >= 0 && sequencer.position() <= sequencer.length());
@@ -39,11 +27,12 @@ void checkPosition(const FluidSequencer& sequencer) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::ofstream(file(), std::ios::binary | std::ios::trunc)
+    const fs::path file = scratchFolder() / "tune.mid";
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
     static FluidSequencer sequencer;
-    sequencer.open(file().string());
+    sequencer.open(file.string());
     checkPosition(sequencer);
     sequencer.play();
     for (int i = 0; i < kBlocks; ++i) {

@@ -7,7 +7,6 @@
 // played out gets its record and a field saved from the editor joins the library, or the person is
 // told why not.
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -27,23 +26,12 @@
 #include "setup/field_editor.h"
 #include "setup/field_library.h"
 #include "fuzz_check.h"
+#include "scratch_folder.h"
 
 namespace {
 
 using namespace tallowen;
 namespace fs = std::filesystem;
-
-// A folder of this process in memory where there is one: the store syncs every write.
-const fs::path& folder() {
-    static const fs::path path = [] {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path dir = base / ("tallowen-store-fuzz-" + std::to_string(getpid()));
-        fs::create_directories(dir);
-        std::atexit([] { fs::remove_all(folder()); });
-        return dir;
-    }();
-    return path;
-}
 
 void storeLines(const fs::path& file, std::string_view text) {
     { SettingsStore tables(file); }
@@ -129,9 +117,9 @@ void saveAField(SettingsStore& store) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fs::remove_all(folder());
-    fs::create_directories(folder());
-    const fs::path file = folder() / "settings.sqlite3";
+    fs::remove_all(scratchFolder());
+    fs::create_directories(scratchFolder());
+    const fs::path file = scratchFolder() / "settings.sqlite3";
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     if (bytes.substr(0, 16) == std::string_view("SQLite format 3\0", 16))
         std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -49,6 +49,7 @@ TEST(EngineToolCommandLine, BadInputIsOneLineAndExitCodeTwo) {
         {"eval --rule star --level 4 --last 0,0,0,1 " + nine, "tallowen-engine eval: --last is for levels 0 to 3"},
         {"selfplay --rule star --p1 2 --p2 3 --nodes 9", "tallowen-engine selfplay: --nodes and --time are for level 4"},
         {"eval --rule star --level 3 --last 0,3,0 " + nine, ""},
+        {"eval --rule star --level 3 --last 0,0,0,3 " + nine, ""},  // off the field
         {"selfplay --rule star --p1 2 --p2 2 --field Nowhere", ""},
         {"selfplay --rule star --p1 0 --p2 2 --game " + kOriginal, ""},
         {"selfplay --rule star --p1 2 --p2 2 --game " + quoted("XXXX0XXXX1"), ""},

@@ -16,16 +16,12 @@ namespace tallowen::test {
 class RecordingView : public HeadlessBoardView {
 public:
     void drawCell(const GameWindow&, int x, int y) override { cells.emplace_back(x, y); }
-    void drawTargets(const GameWindow& game, int x, int y) override {
-        targets.emplace_back(x, y);
-        marksAtDraw.push_back(game.marks);
-    }
+    void drawTargets(const GameWindow& game, int, int) override { marksAtDraw.push_back(game.marks); }
     void clearBoard() override { ++boardClears; }
     void fillProgress(int unit, Colour colour) override { progress.emplace_back(unit, colour); }
     void drawWinnerFigure(const GameWindow&, int player) override { winnerFigures.push_back(player); }
 
     std::vector<std::pair<int, int>> cells;
-    std::vector<std::pair<int, int>> targets;
     std::vector<Marks> marksAtDraw;
     std::vector<std::pair<int, Colour>> progress;
     std::vector<int> winnerFigures;

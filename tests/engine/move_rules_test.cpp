@@ -57,27 +57,6 @@ TEST_F(MoveRules, OccupiedCellsHolesAndOffFieldCellsAreNoTargets) {
     EXPECT_EQ(view.marksAtDraw.back(), game.marks);
 }
 
-TEST_F(MoveRules, AGrowConvertsAdjacentOpponentsAlongTheGrowDirectionsOnly) {
-    // Opponents at (5, 3) and (4, 2) touch the target orthogonally, (5, 4) diagonally; an own piece
-    // and a hole next to the target stay as they are.
-    const auto field = sevenBySeven({{3, 3, '+'}, {5, 3, '-'}, {5, 4, '-'}, {4, 2, '-'}, {4, 4, '+'}, {3, 2, '0'}});
-    for (bool star : {true, false}) {
-        start(field, star);
-        move(3, 3, 4, 3);
-        EXPECT_EQ(game.board(3, 3), 10);
-        EXPECT_EQ(game.board(4, 3), 10);
-        EXPECT_EQ(game.board(5, 3), 10);
-        EXPECT_EQ(game.board(4, 2), 10);
-        EXPECT_EQ(game.board(5, 4), star ? 10 : 20);
-        EXPECT_EQ(game.board(4, 4), 10);
-        EXPECT_EQ(game.board(3, 2), 0);
-        EXPECT_EQ(game.CurPlayer, 2);
-        EXPECT_DOUBLE_EQ(game.Shape2.Left, game.CellW * 4);
-        EXPECT_DOUBLE_EQ(game.Shape1.Left, game.CellW * 3);
-        game.NG_Click();
-    }
-}
-
 // Opponents on all eight sides of the target: Star converts every one, Cross the four orthogonal
 // ones; the opponent next to the jump's source stays.
 TEST_F(MoveRules, AJumpEmptiesTheSourceAndConvertsOnlyAroundTheTarget) {

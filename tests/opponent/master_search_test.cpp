@@ -127,18 +127,6 @@ TEST(MasterSearch, TheTableNeverChangesAValueAtAFixedDepth) {
     }
 }
 
-TEST(MasterSearch, ASolvableEndIsSolvedAndAWinningMoveChosen) {
-    // Player 1 fills (3, 0) and converts both of player 2's pieces, which leaves player 2 without a
-    // piece: the game is won 24 to 0 however the rest goes.
-    const Game game("+++X-" "++++-" "+++++" "+++XX" "+++XX" "1");
-    Search search;
-    const Result r = game.search(search, MoveRule::Star, Limits{0, 0, 0});
-    EXPECT_EQ(r.value, finalValue(game.side * game.side, 0));
-    ASSERT_TRUE(r.best);
-    EXPECT_EQ(std::make_pair(r.best->tx, r.best->ty), std::make_pair(3, 0));
-    EXPECT_LE(r.depth, 3);
-}
-
 TEST(MasterSearch, ASideAheadDoesNotGoBackIntoAPositionOfEarlierInTheGame) {
     const Game game("++XXX" "++XXX" "XXXXX" "XXXXX" "XXXX-" "1");
     Search search(0);
