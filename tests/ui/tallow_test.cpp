@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -19,48 +17,23 @@
 #include "ui/game_session.h"
 #include "ui/message_box.h"
 #include "ui/picture_button.h"
+#include "window_helpers.h"
 
 namespace tallowen {
 namespace {
 
 constexpr int kWait = 5000;
 
-template <typename T>
-T* findWidget(QWidget& root, const std::function<bool(T&)>& matches = [](T&) { return true; }) {
-    for (QWidget* w : root.findChildren<QWidget*>())
-        if (auto* t = dynamic_cast<T*>(w); t && matches(*t)) return t;
-    return nullptr;
-}
-
-// Walks a popup menu by the texts a person reads and chooses the last one.
-void choose(QMenu& menu, const QStringList& path) {
-    QMenu* current = &menu;
-    for (int i = 0; i < path.size(); ++i) {
-        QAction* found = nullptr;
-        for (QAction* a : current->actions())
-            if (a->text() == path[i]) found = a;
-        ASSERT_TRUE(found) << path[i].toStdString();
-        ASSERT_TRUE(found->isEnabled()) << path[i].toStdString();
-        if (i + 1 < path.size()) {
-            ASSERT_TRUE(found->menu()) << path[i].toStdString();
-            current = found->menu();
-        } else {
-            found->trigger();
-        }
-    }
-}
+using testing::choose;
+using testing::closePopups;
+using testing::findWidget;
+using testing::openPopup;
 
 bool enabled(QMenu& menu, const QString& text) {
     for (QAction* a : menu.actions())
         if (a->text() == text) return a->isEnabled();
     ADD_FAILURE() << "no item " << text.toStdString();
     return false;
-}
-
-QMenu* openPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
-
-void closePopups() {
-    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
 }
 
 // The real game window on its model, with the popup menus and a store of its own; message boxes
@@ -185,23 +158,19 @@ TEST_F(TallowTest, UndoWithTheButtonAndWithZReturnsToThePositionBeforeTheMover) 
 TEST_F(TallowTest, RestartFromTheMenuAndFromItsButtonStartsTheSameGameAfresh) {
     start("Original", "Eva", "Adam");
     const Board initial = game().board;
-    move(0, 0, 1, 1);
-    clickAt(board(), cellCentre(5, 5), Qt::RightButton);
-    ASSERT_TRUE(openPopup());
-    choose(*openPopup(), {"&Restart hry", "Opravdu?", "Restart game"});
-    closePopups();
-    waitForTurn();
-    EXPECT_EQ(game().board, initial);
-    EXPECT_DOUBLE_EQ(game().TurnCount, 0.5);
-
-    move(0, 0, 1, 1);
-    clickButton("Restart game");
-    ASSERT_TRUE(openPopup());
-    EXPECT_EQ(openPopup()->title(), "Opravdu?");
-    choose(*openPopup(), {"Restart game"});
-    closePopups();
-    waitForTurn();
-    EXPECT_EQ(game().board, initial);
+    const std::pair<std::function<void()>, QStringList> ways[] = {
+        {[&] { clickAt(board(), cellCentre(5, 5), Qt::RightButton); }, {"&Restart hry", "Opravdu?", "Restart game"}},
+        {[&] { clickButton("Restart game"); }, {"Restart game"}}};
+    for (const auto& [open, path] : ways) {
+        move(0, 0, 1, 1);
+        open();
+        ASSERT_TRUE(openPopup());
+        choose(*openPopup(), path);
+        closePopups();
+        waitForTurn();
+        EXPECT_EQ(game().board, initial) << path[0].toStdString();
+        EXPECT_DOUBLE_EQ(game().TurnCount, 0.5);
+    }
 }
 
 TEST_F(TallowTest, TheSizeMenuShrinksAndGrowsTheWindowWithTheGameOnIt) {
