@@ -5,7 +5,6 @@
 #include "../records/test_store.h"
 #include "engine/headless_game.h"
 #include "records/game_records.h"
-#include "setup/built_in_fields.h"
 #include "setup/start_up.h"
 
 namespace tallowen {
@@ -23,10 +22,6 @@ protected:
             step.run();
         }
     }
-    // Runs the game window's start that "START" enabled.
-    void runGameStart() {
-        headless.clock().runUntil([this] { return !game.Timer1.enabled(); });
-    }
 
     testing::TempDir dir;
     SettingsStore store{dir / "s.sqlite3"};
@@ -36,85 +31,21 @@ protected:
     Texts statuses;
 };
 
-TEST_F(SetupWindowTest, StartUpLeavesTwoPeopleWithoutTimeOnStarAndOriginal) {
-    game.setup.Combo1 = {3, 4};
+TEST_F(SetupWindowTest, StartUpLoadsMusicFirstAndTheLogoStripDropsThenWidens) {
     startUp();
     EXPECT_EQ(statuses, (Texts{"Loading...", "Loading music...", "music", "Loading fields...", "Loading results...",
                                "Loading graphics...", "Loading windows..."}));
-    EXPECT_EQ(game.Label6.Caption, "Player 2");
-    EXPECT_EQ(game.Label8, "1");
-    EXPECT_EQ(game.Label2.Caption, "Tallowen - Original");
-    EXPECT_EQ(game.Label4, builtInFields()[0].field);
-    // The default colours are taken to the five levels a slider can show.
-    EXPECT_EQ(game.HR1.BackColor, rgb(255, 135, 15));
-    EXPECT_EQ(game.HR2.BackColor, rgb(15, 135, 255));
-    EXPECT_EQ(setup.panels[0].Picture7.code, 1);
-    EXPECT_EQ(setup.panels[1].Picture7.code, 5);
-    EXPECT_TRUE(setup.Timer2.enabled());
-    EXPECT_TRUE(setup.Visible);
-}
-
-TEST_F(SetupWindowTest, StartHandsTheNamesOverWithTheirRewrites) {
-    startUp();
-    setup.Text3_Change(0, "tie!");
-    setup.Text3_Change(1, "");
-    setup.Command1_Click();
-    EXPECT_EQ(game.Label5.Caption, "I'm Tie");
-    EXPECT_EQ(game.Label6.Caption, "Hráč 2");
-    EXPECT_EQ(setup.Text3(0).Text, "I'm Tie");  // the box keeps the name as it was handed over
-    EXPECT_EQ(game.Label4, builtInFields()[0].field + "1");
-    EXPECT_TRUE(game.Visible && game.Timer1.enabled());
-    EXPECT_FALSE(setup.Visible || game.Picture3.Visible);
-    runGameStart();
-    EXPECT_EQ(game.PcLevel[1], 0);
-    EXPECT_EQ(game.PcLevel[2], 0);
-    game.UNG_Click();
-    setup.showAgain();
-    EXPECT_EQ(game.Label4, builtInFields()[0].field);
-}
-
-TEST_F(SetupWindowTest, TheComputerPlaysAtProfessionalWithoutTimeAndItsFaceShows) {
-    startUp();
-    setup.Combo1_Click(1, 3);
-    setup.Option18_Click(1);
-    EXPECT_EQ(setup.panels[1].Picture7.level, 2);
-    EXPECT_FALSE(setup.panels[1].Picture7.framed);
-
-    setup.Level_Click(1, 3);
-    EXPECT_TRUE(setup.panels[1].Picture7.framed);
-    // A computer's cursor is one of the computer's pictures.
-    setup.Command1_Click();
-    EXPECT_EQ(game.Image1, 7);
-    EXPECT_EQ(game.Image2, 0);
-    runGameStart();
-    EXPECT_EQ(game.PcLevel[2], 3);
-    EXPECT_FALSE(game.setup.Option19[1]);
-
-    game.UNG_Click();
-    setup.showAgain();
-    setup.Option19_Click(1);
-    EXPECT_EQ(game.Label6.Caption, "Player 2");
-    EXPECT_EQ(setup.panels[1].Picture7.level, 0);
-}
-
-TEST_F(SetupWindowTest, MasterStartsAGameAgainstPcMaster) {
-    startUp();
-    setup.Option18_Click(1);
-    setup.Level_Click(1, 4);
-    EXPECT_EQ(setup.panels[1].Level, (std::array<bool, 4>{false, false, false, true}));
-    EXPECT_EQ(game.Label6.Caption, "PC Master");
-    EXPECT_EQ(setup.panels[1].Picture7.level, 4);
-    EXPECT_TRUE(setup.panels[1].Picture7.framed);
-    setup.Command1_Click();
-    runGameStart();
-    EXPECT_EQ(game.Label6.Caption, "PC Master");
-    EXPECT_EQ(game.PcLevel[2], 4);
-    EXPECT_EQ(game.PcLevel[1], 0);
-
-    // The choice is still there when the setup window shows again.
-    game.UNG_Click();
-    setup.showAgain();
-    EXPECT_TRUE(setup.panels[1].Level[3]);
+    int ticks = 0;
+    while (setup.Timer2.enabled() && ticks < 100) {
+        setup.Timer2_Timer();
+        ++ticks;
+        if (ticks == 4) {
+            EXPECT_EQ(setup.Check3.Height, 50);
+            EXPECT_EQ(setup.Check3.Width, 5);
+        }
+    }
+    EXPECT_EQ(ticks, 4 + 23 + 1);
+    EXPECT_EQ(setup.Check3.Width, 320);
 }
 
 TEST_F(SetupWindowTest, AKnownPersonBringsTheFigureOfTheirEarliestGame) {
@@ -143,21 +74,6 @@ TEST_F(SetupWindowTest, AKnownPersonBringsTheFigureOfTheirEarliestGame) {
     setup.Text3_Select(1, 0);
     EXPECT_EQ(setup.Text3(1).Text, "Eva");
     EXPECT_EQ(game.HR2.BackColor, rgb(255, 15, 15));
-}
-
-TEST_F(SetupWindowTest, TheLogoStripDropsThenWidensToItsFullWidth) {
-    startUp();
-    int ticks = 0;
-    while (setup.Timer2.enabled() && ticks < 100) {
-        setup.Timer2_Timer();
-        ++ticks;
-        if (ticks == 4) {
-            EXPECT_EQ(setup.Check3.Height, 50);
-            EXPECT_EQ(setup.Check3.Width, 5);
-        }
-    }
-    EXPECT_EQ(ticks, 4 + 23 + 1);
-    EXPECT_EQ(setup.Check3.Width, 320);
 }
 
 }  // namespace
