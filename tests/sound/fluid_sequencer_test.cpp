@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
-#include <random>
 #include <vector>
 
 #include "../temp_dir.h"
@@ -70,49 +68,21 @@ TEST(FluidSequencer, ClosingSilencesTheMusicAtOnce) {
     EXPECT_LT(peak(), playing / 20);  // the notes are gone; what is left is the reverb's echo
 }
 
-// Damaged, empty, foreign and missing files: none may crash the player or stop a good file from
-// playing afterwards; whatever FluidSynth makes of them, the position never passes the length.
+// Empty, foreign and missing files are tracks of no length that do not stop a good file from
+// playing afterwards (what damaged files of every kind do is the MIDI fuzzer's to find).
 TEST(FluidSequencer, BadFilesAreTracksThatDoNotPlay) {
     testing::TempDir dir;
     testing::writeShortTune(dir / "good.mid", 8);
-    std::ifstream in(dir / "good.mid", std::ios::binary);
-    const std::string good{std::istreambuf_iterator<char>(in), {}};
-    std::vector<std::string> bad = {"", "MThd", "not a MIDI file at all", good.substr(0, 14),
-                                    good.substr(0, 14) + "MTrk\xff\xff\xff\xff"};
-    for (std::size_t cut = 1; cut < good.size(); cut += 5) bad.push_back(good.substr(0, cut));
-    std::mt19937 random(7);
-    for (int i = 0; i < 200; ++i) {
-        std::string damaged = good;
-        for (int k = 0; k < 3; ++k) damaged[random() % damaged.size()] = static_cast<char>(random());
-        bad.push_back(damaged);
-    }
-
+    testing::writeFile(dir / "empty.mid", "");
+    testing::writeFile(dir / "foreign.mid", "not a MIDI file at all");
     FluidSequencer sequencer;
-    for (const std::string& bytes : bad) {
-        testing::writeFile(dir / "bad.mid", bytes);
-        sequencer.open((dir / "bad.mid").string());
+    for (const char* name : {"empty.mid", "foreign.mid", "missing.mid", "good.mid"}) {
+        sequencer.open((dir / name).string());
         sequencer.play();
         sequencer.advance(kTenthOfASecond);
-        sequencer.advance(kTenthOfASecond);
-        ASSERT_LE(sequencer.position(), sequencer.length());
-        ASSERT_GE(sequencer.position(), 0);
+        EXPECT_EQ(sequencer.length() > 0, name == std::string("good.mid")) << name;
+        EXPECT_EQ(sequencer.position() > 0, name == std::string("good.mid")) << name;
     }
-    for (const std::string& bytes : {bad[0], bad[2]}) {
-        testing::writeFile(dir / "bad.mid", bytes);
-        sequencer.open((dir / "bad.mid").string());
-        sequencer.play();
-        sequencer.advance(kTenthOfASecond);
-        EXPECT_EQ(sequencer.length(), 0);
-    }
-    sequencer.open((dir / "missing.mid").string());
-    sequencer.play();
-    sequencer.advance(kTenthOfASecond);
-    EXPECT_EQ(sequencer.length(), 0);
-
-    sequencer.open((dir / "good.mid").string());
-    sequencer.play();
-    sequencer.advance(kTenthOfASecond);
-    EXPECT_GT(sequencer.position(), 0);
 }
 
 }  // namespace

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace tallowen {
 namespace {
+
+// A note as start, length, pitch and velocity, to compare at once.
+std::array<int, 4> of(const SongNote& n) { return {n.start, n.length, n.pitch, n.velocity}; }
 
 TEST(TuneText, VoicesPartsAndTheFormBecomeTimedNotes) {
     const TuneReading tune = readTune(R"(
@@ -29,25 +34,18 @@ form A B A2
     EXPECT_EQ(song.meterBeats, 3);
     EXPECT_EQ(song.lengthTicks, 6 * 3 * kTicksPerQuarter);
     ASSERT_EQ(song.voices.size(), 2u);
-    EXPECT_EQ(song.voices[0].program, 73);
-    EXPECT_EQ(song.voices[0].channel, 2);
-    EXPECT_EQ(song.voices[0].pan, 30);
+    EXPECT_EQ((std::array{song.voices[0].program, song.voices[0].channel, song.voices[0].pan}),
+              (std::array{73, 2, 30}));
 
     const auto& top = song.voices[0].notes;
     ASSERT_EQ(top.size(), 2 * 6u + 1);
-    // The first beat of a bar is stronger; a tie holds f5 across the bar line; a short breath ends
-    // each note; + makes a chord.
-    EXPECT_EQ(top[0].velocity, 74 + 6);
-    EXPECT_EQ(top[1].velocity, 74);
-    EXPECT_EQ(top[1].start, 480);
-    EXPECT_EQ(top[3].pitch, 77);
-    EXPECT_EQ(top[3].start, 960);
-    EXPECT_EQ(top[3].length, 480 + 960 - 30);
-    EXPECT_EQ(top[1].length, 240 - 30);
-    EXPECT_EQ(top[4].pitch, 79);
-    EXPECT_EQ(top[5].pitch, 83);
-    EXPECT_EQ(top[4].start, top[5].start);
-    EXPECT_EQ(top[4].velocity, 48);
+    // The first beat of a bar is stronger; a short breath ends each note; a tie holds f5 across the
+    // bar line; + makes a chord.
+    EXPECT_EQ(of(top[0]), (std::array{0, 480 - 30, 72, 74 + 6}));
+    EXPECT_EQ(of(top[1]), (std::array{480, 240 - 30, 74, 74}));
+    EXPECT_EQ(of(top[3]), (std::array{960, 480 + 960 - 30, 77, 74}));
+    EXPECT_EQ(of(top[4]), (std::array{1440 + 960, 480 - 30, 79, 48}));
+    EXPECT_EQ(of(top[5]), (std::array{1440 + 960, 480 - 30, 83, 48}));
     EXPECT_EQ(top[6].pitch, 84);  // part B, after its rest
     EXPECT_EQ(top[6].start, 2 * 1440 + 1440);
     EXPECT_EQ(top[7].start, 4 * 1440);  // A2 repeats A
@@ -58,7 +56,6 @@ form A B A2
     EXPECT_EQ(low[1].pitch, 42);  // f#2, a sharp and not a comment
     EXPECT_EQ(low[2].start, 4 * 1440);
 }
-
 TEST(TuneText, MistakesAreNamedWithTheirLine) {
     const std::string head = "tempo 100\nmeter 4/4\nvoice v\npart A\n";
     EXPECT_EQ(readTune(head + "c4:q d4 e4 |\nform A\n").error, "line 5: a bar of 1440 ticks where the meter has 1920");
