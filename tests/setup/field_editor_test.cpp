@@ -38,7 +38,7 @@ TEST(FieldEditorTest, TheSideStaysWithinSixToFifteenAndHiddenCellsComeBack) {
     EXPECT_EQ(e.fieldString().size(), 81u);
 }
 
-TEST(FieldEditorTest, TheRightButtonTakesTheNextBrushAndTheLeftOnePaints) {
+TEST(FieldEditorTest, TheRightButtonTakesTheNextBrushAndTheLeftOnePaintsMirroredOnRequest) {
     FieldEditor e = editorWith(kSeven);
     for (int expected : {kEditorPlayer1, kEditorPlayer2, kEditorHole, kEditorEmpty, kEditorPlayer1}) {
         EXPECT_TRUE(e.picEdit_MouseDown(kRightButton, 150, 112, kW, kH).empty());
@@ -50,10 +50,8 @@ TEST(FieldEditorTest, TheRightButtonTakesTheNextBrushAndTheLeftOnePaints) {
     EXPECT_TRUE(e.picEdit_MouseDown(kLeftButton, 250, 187, kW, kH).empty());  // already painted
     EXPECT_EQ(e.picEdit_MouseMove(kLeftButton, 900, -40, kW, kH), (Cells{{6, 0}}));  // held to the area
     EXPECT_TRUE(e.picEdit_MouseMove(kLeftButton | kRightButton, 50, 37, kW, kH).empty());
-}
 
-TEST(FieldEditorTest, MirrorPaintsThePointSymmetricCellForTheOtherPlayer) {
-    FieldEditor e = editorWith(kSeven);
+    // Mirror paints the point-symmetric cell for the other player.
     e.Check1 = true;
     e.brush = kEditorHole;
     EXPECT_EQ(e.picEdit_MouseDown(kLeftButton, 150, 37, kW, kH), (Cells{{1, 0}, {5, 6}}));

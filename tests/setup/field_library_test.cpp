@@ -29,12 +29,12 @@ protected:
     FieldEditor editor;
 };
 
-TEST_F(FieldLibraryTest, TheBuiltInsComeFirstAndUserFieldsFollowInSlotOrder) {
+TEST_F(FieldLibraryTest, TheBuiltInsComeFirstAndUserFieldsFollowInSlotOrderToBeEditedAndDeleted) {
     EXPECT_EQ(library.NajitMapy(), (FieldHandOver{"Tallowen - Original", builtInFields()[0].field}));
     EXPECT_EQ(library.List1, kBuiltInNames);
 
     storeField("12", "Twelve", "XX+-");
-    storeField("10", "Ten");
+    storeField("10", "Ten", std::string(34, 'X') + "+-");
     storeField("03", "Three");
     store.CreateSettingKey(fieldKey("05"));  // no name: a free slot
     store.WriteSetting(fieldKey("05"), "Mapa", kSix, kTextType);
@@ -47,8 +47,6 @@ TEST_F(FieldLibraryTest, TheBuiltInsComeFirstAndUserFieldsFollowInSlotOrder) {
     EXPECT_EQ(library.ListIndex, 6);
 
     // Edit and delete are offered, and act, for user fields only.
-    library.Command3_Click();
-    EXPECT_TRUE(library.EDMAPEnabled && library.DELMAPEnabled);
     library.List1_Click(2);
     library.Command3_Click();
     EXPECT_FALSE(library.EDMAPEnabled || library.DELMAPEnabled);
@@ -56,6 +54,27 @@ TEST_F(FieldLibraryTest, TheBuiltInsComeFirstAndUserFieldsFollowInSlotOrder) {
     EXPECT_EQ(editor.Label2, "");
     library.DELMAP_Click();
     EXPECT_EQ(library.List1.size(), 7u);
+
+    // Editing saves back to the field's slot.
+    library.List1_Click(5);
+    library.Command3_Click();
+    EXPECT_TRUE(library.EDMAPEnabled && library.DELMAPEnabled);
+    library.EDMAP_Click(editor);
+    EXPECT_EQ(editor.Label2, "10");
+    EXPECT_EQ(editor.Text1, "Ten");
+    EXPECT_EQ(editor.side(), 6);
+    EXPECT_EQ(editor.fieldString(), std::string(34, 'X') + "+-");
+    editor.Text1_Change("Ten, changed");
+    EXPECT_FALSE(editor.Command1_Click(store, library).refusal);
+    EXPECT_EQ(library.List1[5], "Ten, changed");
+    EXPECT_EQ(library.List2[5], "10");
+
+    // Deleting frees the slot and selects the first field.
+    library.List1_Click(4);
+    EXPECT_EQ(library.DELMAP_Click().Label2, "Tallowen - Original");
+    EXPECT_EQ(library.List1, (Texts{"Original", "Draughts", "Quick atack", "Big battle", "Ten, changed", "Twelve"}));
+    EXPECT_EQ(library.ListIndex, 0);
+    EXPECT_FALSE(store.openKey(fieldKey("03")));
 }
 
 TEST_F(FieldLibraryTest, AddingTakesTheFirstFreeSlotUpToTheNinetyNinth) {
@@ -81,29 +100,6 @@ TEST_F(FieldLibraryTest, AddingTakesTheFirstFreeSlotUpToTheNinetyNinth) {
     EXPECT_FALSE(refusal->text.empty());
     EXPECT_EQ(refused.Label2, "");
     EXPECT_EQ(storedText(store.ReadSetting(fieldKey("99"), "")), "F99");
-}
-
-TEST_F(FieldLibraryTest, EditingSavesBackToTheSlotAndDeletingFreesIt) {
-    storeField("02", "Two");
-    storeField("07", "Seven", std::string(34, 'X') + "+-");
-    library.NajitMapy();
-    library.List1_Click(5);
-    library.EDMAP_Click(editor);
-    EXPECT_EQ(editor.Label2, "07");
-    EXPECT_EQ(editor.Text1, "Seven");
-    EXPECT_EQ(editor.side(), 6);
-    EXPECT_EQ(editor.fieldString(), std::string(34, 'X') + "+-");
-    editor.Text1_Change("Seven, changed");
-    EXPECT_FALSE(editor.Command1_Click(store, library).refusal);
-    EXPECT_EQ(library.List1.back(), "Seven, changed");
-    EXPECT_EQ(library.List2.back(), "07");
-
-    library.List1_Click(4);
-    EXPECT_EQ(library.DELMAP_Click().Label2, "Tallowen - Original");
-    EXPECT_EQ(library.List1, (Texts{"Original", "Draughts", "Quick atack", "Big battle", "Seven, changed"}));
-    EXPECT_EQ(library.ListIndex, 0);
-    EXPECT_FALSE(store.openKey(fieldKey("02")));
-    EXPECT_EQ(library.firstFreeSlot(), 1);
 }
 
 }  // namespace
