@@ -15,8 +15,9 @@ protected:
     frmVyb window{setup.frmVyb, game.random, game.FigureDetail, nullptr};
 };
 
-TEST_F(FrmVybTest, OkSnapsTheColourToTheSlidersAndRepaintsThePreviewOfTheSetupWindow) {
+TEST_F(FrmVybTest, OkSnapsTheColourToTheSlidersAndASliderRecoloursTheSwatchAtOnceAndThePreviewLater) {
     game.HR1 = {rgb(255, 128, 0), kWhite, "1"};
+    game.HR2 = {rgb(0, 127, 225), kBlack, "8"};
     setup.figur(0);
     window.present();
     EXPECT_EQ(window.windowTitle(), "Figure selection of player 1");
@@ -25,27 +26,22 @@ TEST_F(FrmVybTest, OkSnapsTheColourToTheSlidersAndRepaintsThePreviewOfTheSetupWi
     EXPECT_EQ(sliders[0]->value(), 0);
     EXPECT_EQ(sliders[1]->value(), 2);
     EXPECT_EQ(sliders[2]->value(), 4);
-    EXPECT_EQ(window.findChild<QComboBox*>()->currentText(), "Rectangle");
+    auto* combo = window.findChild<QComboBox*>();
+    EXPECT_EQ(combo->currentText(), "Rectangle");
 
-    const int before = setup.panels[0].Picture7.revision;
+    const int shown = setup.panels[0].Picture7.revision;
     QTest::mouseClick(window.findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_EQ(game.HR1.BackColor, rgb(255, 135, 15));
     EXPECT_EQ(game.HR1.ForeColor, rgb(255, 127, 127));
-    EXPECT_GT(setup.panels[0].Picture7.revision, before);
+    EXPECT_GT(setup.panels[0].Picture7.revision, shown) << "the setup window's preview is repainted";
     EXPECT_FALSE(window.isVisible());
-}
 
-TEST_F(FrmVybTest, ASliderRecoloursTheSwatchAtOnceAndThePreviewHalfASecondLater) {
-    game.HR2 = {rgb(0, 127, 225), kBlack, "8"};
     setup.figur(1);
     window.present();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    auto* combo = window.findChild<QComboBox*>();
     EXPECT_EQ(combo->currentText(), "Small field");
-    EXPECT_EQ(combo->toolTip(), "Figure type");
-
     const int before = setup.frmVyb.Picture2.revision;
-    window.findChildren<QScrollBar*>()[0]->setValue(0);  // red at full strength
+    sliders[0]->setValue(0);  // red at full strength
     EXPECT_EQ(setup.frmVyb.Picture3, rgb(255, 135, 255));
     EXPECT_EQ(setup.frmVyb.Picture2.revision, before);
     EXPECT_TRUE(QTest::qWaitFor([&] { return setup.frmVyb.Picture2.revision == before + 1; }, 2000));

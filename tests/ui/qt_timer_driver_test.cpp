@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QTest>
 
 namespace tallowen {
@@ -37,18 +36,13 @@ TEST(QtTimerDriver, ModelTimersRunOnTheEventLoopAndStopWhenTheModelSaysSo) {
     QTest::qWait(40);
     EXPECT_EQ(ticks, stoppedAt);
     EXPECT_FALSE(driver.qtTimer(ticking)->isActive());
-}
 
-TEST(QtTimerDriver, AChangedIntervalCountsFromTheChange) {
-    QtTimerDriver driver;
-    Timer slow{"slow", 5000};
-    int fired = 0;
-    slow.setHandler([&] { ++fired; });
-    driver.attach(slow);
-    slow.setEnabled(true);
-    slow.setInterval(10);
-    EXPECT_EQ(driver.qtTimer(slow)->interval(), 10);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fired >= 1; }, 1000));
+    // A changed interval counts from the change.
+    once.setInterval(5000);
+    once.setEnabled(true);
+    once.setInterval(10);
+    EXPECT_EQ(driver.qtTimer(once)->interval(), 10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return onceFired == 2; }, 1000));
 }
 
 }  // namespace
