@@ -168,8 +168,10 @@ TEST_F(Form1Test, StartHandsTheExactNamesOverAndNewGameComesBackWithEveryChoiceK
     EXPECT_EQ(window.fieldList()->currentItem()->text(), "Quick atack");
     EXPECT_EQ(window.panel(0)->Text3()->count(), 2);
     type(0, "");
+    type(1, "");
     QTest::mouseClick(window.startButton(), Qt::LeftButton);
     EXPECT_EQ(game.Label5.Caption, "Hráč 1");
+    EXPECT_EQ(game.Label6.Caption, "Hráč 2");
     EXPECT_EQ(game.Label4.size(), 50u);
 
     choose(window.menus().Ppm(), {"&Konec", "Really exit?", "Really exit!"});
