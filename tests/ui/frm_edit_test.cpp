@@ -7,15 +7,15 @@
 #include <QTest>
 
 #include "records/setting_paths.h"
-#include "setup_fixture.h"
+#include "program_fixture.h"
 
 namespace tallowen {
 namespace {
 
-class FrmEditTest : public testing::SetupFixture {
+class FrmEditTest : public testing::ProgramFixture {
 protected:
     FrmEditTest() {
-        startUp();
+        open();
         window.setOnSaved([this](const FieldHandOver& selection) { setup.fieldsReloaded(selection); });
     }
     // The centre of cell (x, y) of the drawing area.
@@ -40,13 +40,11 @@ protected:
 TEST_F(FrmEditTest, MirrorPaintsTheOtherPlayerOppositeAndTheSpinnerKeepsTheSideWithinSixToFifteen) {
     editor.EDM(std::string(48, 'X') + "0");
     window.present();
-    EXPECT_EQ(window.windowTitle(), "Editor");
     EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "7");
     QTest::mouseClick(window.findChild<QCheckBox*>(), Qt::LeftButton);
-    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(12));  // the empty cell's brush
     click(Qt::RightButton, 3, 3);  // brush: player 1
     EXPECT_EQ(editor.cell(3, 3), kEditorEmpty);
-    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(0));
+    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(0)) << "the brush shows";
     click(Qt::LeftButton, 0, 0);
     EXPECT_EQ(editor.cell(0, 0), kEditorPlayer1);
     EXPECT_EQ(editor.cell(6, 6), kEditorPlayer2);

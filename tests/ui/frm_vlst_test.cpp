@@ -7,7 +7,7 @@
 
 #include "records/game_records.h"
 #include "ui/figure_box.h"
-#include "setup_fixture.h"
+#include "program_fixture.h"
 
 namespace tallowen {
 namespace {
@@ -18,7 +18,7 @@ QStringList textsOf(const QListWidget* list) {
     return texts;
 }
 
-class FrmVlstTest : public testing::SetupFixture {
+class FrmVlstTest : public testing::ProgramFixture {
 protected:
     frmVlst window{setup.results, pictures, game.random, game.FigureDetail, nullptr};
 };
@@ -27,11 +27,10 @@ TEST_F(FrmVlstTest, ThePlayersLinesAndEachStoredGameShowAsRecorded) {
     GameRecords records{store};
     records.recordGame(testing::decidedGame("PC Genius", "Eva", 24, 40));
     records.recordGame(testing::decidedGame("Eva", "Adam", 30, 70));
-    startUp();
+    open();
     ASSERT_FALSE(setup.Check2_Click());
     window.present();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(window.windowTitle(), "Results");
 
     auto* combo = window.findChild<QComboBox*>();
     EXPECT_TRUE(combo->isEnabled());

@@ -4,13 +4,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <array>
 
-#include "setup_fixture.h"
+#include "program_fixture.h"
 
 namespace tallowen {
 namespace {
 
-class FrmVybTest : public testing::SetupFixture {
+class FrmVybTest : public testing::ProgramFixture {
 protected:
     frmVyb window{setup.frmVyb, game.random, game.FigureDetail, nullptr};
 };
@@ -20,12 +21,9 @@ TEST_F(FrmVybTest, OkSnapsTheColourToTheSlidersAndASliderRecoloursTheSwatchAtOnc
     game.HR2 = {rgb(0, 127, 225), kBlack, "8"};
     setup.figur(0);
     window.present();
-    EXPECT_EQ(window.windowTitle(), "Figure selection of player 1");
     const auto sliders = window.findChildren<QScrollBar*>();
     ASSERT_EQ(sliders.size(), 3);
-    EXPECT_EQ(sliders[0]->value(), 0);
-    EXPECT_EQ(sliders[1]->value(), 2);
-    EXPECT_EQ(sliders[2]->value(), 4);
+    EXPECT_EQ((std::array{sliders[0]->value(), sliders[1]->value(), sliders[2]->value()}), (std::array{0, 2, 4}));
     auto* combo = window.findChild<QComboBox*>();
     EXPECT_EQ(combo->currentText(), "Rectangle");
 
