@@ -6,13 +6,17 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <array>
 #include <QUrl>
 
 #include "program_fixture.h"
 #include "records/game_records.h"
 #include "setup/built_in_fields.h"
 #include "ui/frm_about.h"
+#include "ui/figure_box.h"
 #include "ui/frm_vlst.h"
+#include "ui/frm_vyb.h"
 #include "ui/hyper_link.h"
 #include "ui/logo_button.h"
 #include "ui/player_panel_view.h"
@@ -21,6 +25,12 @@ namespace tallowen {
 namespace {
 
 using testing::choose;
+
+QStringList textsOf(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+}
 
 // Takes the links the about window hands to the desktop.
 class LinkCatcher : public QObject {
@@ -180,28 +190,90 @@ TEST_F(Form1Test, TheComputerForPlayerTwoStartsAtProfessionalWithoutTimeAndItsCh
     EXPECT_EQ(setup.panels[1].Picture7.level, 0);
 }
 
+// A game another tool broke is left out and told of at each reading; a known name brings the
+// figure of its first game, and the results window shows each player's lines and each game.
 TEST_F(Form1Test, StoredGamesShowAsResultsAndBringKnownFiguresAndUnreadableOnesAreToldOnce) {
     GameRecords records{store};
-    for (const char* player : {"Eva", "Ota", "Ida"}) records.recordGame(testing::decidedGame(player, "Adam", 40, 24));
-    store.WriteSetting(recordKey(2), "Vyhrál", std::int32_t{3}, kIntType);
+    records.recordGame(testing::decidedGame("PC Genius", "Eva", 24, 40));
+    records.recordGame(testing::decidedGame("Eva", "Adam", 30, 70));
+    records.recordGame(testing::decidedGame("Ota", "Adam", 40, 24));
+    store.WriteSetting(recordKey(3), "Vyhrál", std::int32_t{3}, kIntType);
     open();
     const UserMessage one{"1 stored game could not be read and is left out of the results.", "Tallowen"};
     EXPECT_EQ(messages, std::vector<UserMessage>{one});
 
-    // Eva played "AEE1" as player 1; as player 2 she brings it along.
-    type(1, "Eva");
-    EXPECT_EQ(game.HR2.BackColor, rgb(255, 15, 15));
-    EXPECT_EQ(game.HR2.Caption, "1");
+    // Eva played "EBA5" as player 2; as player 1 she brings it along.
+    type(0, "Eva");
+    EXPECT_EQ(game.HR1.BackColor, rgb(15, 195, 255));
+    EXPECT_EQ(game.HR1.Caption, "5");
 
     QTest::mouseClick(form1.resultsButton(), Qt::LeftButton);
-    ASSERT_EQ(form1.findChildren<frmVlst*>().size(), 1);
-    EXPECT_TRUE(form1.findChild<frmVlst*>()->isVisible());
-    form1.findChild<frmVlst*>()->close();
+    auto* results = form1.findChild<frmVlst*>();
+    ASSERT_TRUE(results && QTest::qWaitForWindowExposed(results));
     EXPECT_EQ(messages.size(), 1u);
-    store.WriteSetting(recordKey(3), "Vyhrál", std::int32_t{3}, kIntType);
+    auto* combo = results->findChild<QComboBox*>();
+    EXPECT_EQ(combo->currentText(), "PC Genius");
+    const auto lists = results->findChildren<QListWidget*>();
+    ASSERT_EQ(lists.size(), 2);
+    EXPECT_EQ(textsOf(lists[0]),
+              (QStringList{"Won\t\t0 games", "Lost\t\t1 game", "Total played\t1 game", "Success\t\t37.5%"}));
+    // The computer's red rectangle, low on the left where no face mark reaches.
+    auto* figure = results->findChild<FigureBox*>();
+    const QColor shown = testing::pixelOf(*figure, QPoint(figure->width() / 5, figure->height() * 7 / 10));
+    EXPECT_GT(shown.red() - shown.blue(), 100);
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(textsOf(lists[0]),
+              (QStringList{"Won\t\t1 game", "Lost\t\t1 game", "Total played\t2 games", "Success\t\t46.25%"}));
+    EXPECT_EQ(textsOf(lists[1]),
+              (QStringList{"Field\t\tOriginal", "Player 1\t\tPC Genius(24)", "Player 2\t\tEva(40)",
+                           "Movement\tCross", "Turns\t\t60", "Winner\t\tEva(62.5%)",
+                           "Game time for plr.1\t10 minut", "Game time for plr.2\t60 minut"}));
+    auto* pager = results->findChild<QScrollBar*>();
+    EXPECT_EQ(pager->maximum(), 1);
+    pager->setValue(1);
+    EXPECT_EQ(textsOf(lists[1])[1], "Player 1\t\tEva(30)");
+    EXPECT_EQ(textsOf(lists[1])[5], "Winner\t\tAdam(70%)");
+    results->close();
+
+    store.WriteSetting(recordKey(2), "Vyhrál", std::int32_t{3}, kIntType);
     QTest::mouseClick(form1.resultsButton(), Qt::LeftButton);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].text, "2 stored games could not be read and are left out of the results.");
+}
+
+TEST_F(Form1Test, AFigureOpensItsSelectionWhoseOkSnapsTheColourAndWhoseSliderRecoloursThePreviewLater) {
+    open();
+    game.HR1 = {rgb(255, 128, 0), kWhite, "1"};
+    game.HR2 = {rgb(0, 127, 225), kBlack, "8"};
+    QTest::mouseClick(form1.panel(0)->Picture7(), Qt::LeftButton);
+    frmVyb& selection = form1.figureSelection();
+    ASSERT_TRUE(selection.isVisible());
+    const auto sliders = selection.findChildren<QScrollBar*>();
+    ASSERT_EQ(sliders.size(), 3);
+    EXPECT_EQ((std::array{sliders[0]->value(), sliders[1]->value(), sliders[2]->value()}), (std::array{0, 2, 4}));
+    auto* combo = selection.findChild<QComboBox*>();
+    EXPECT_EQ(combo->currentText(), "Rectangle");
+    const int shown = setup.panels[0].Picture7.revision;
+    QTest::mouseClick(selection.findChild<QPushButton*>(), Qt::LeftButton);
+    EXPECT_EQ(game.HR1.BackColor, rgb(255, 135, 15));
+    EXPECT_EQ(game.HR1.ForeColor, rgb(255, 127, 127));
+    EXPECT_GT(setup.panels[0].Picture7.revision, shown) << "the setup window's preview is repainted";
+    EXPECT_FALSE(selection.isVisible());
+
+    QTest::mouseClick(form1.panel(1)->Picture7(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&selection));
+    EXPECT_EQ(combo->currentText(), "Small field");
+    const int before = setup.frmVyb.Picture2.revision;
+    sliders[0]->setValue(0);  // red at full strength
+    EXPECT_EQ(setup.frmVyb.Picture3, rgb(255, 135, 255));
+    EXPECT_EQ(setup.frmVyb.Picture2.revision, before);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return setup.frmVyb.Picture2.revision == before + 1; }, 2000));
+    EXPECT_EQ(setup.frmVyb.Picture2.colour, rgb(255, 135, 255));
+    QTest::mouseClick(selection.findChild<QPushButton*>(), Qt::LeftButton);
+    EXPECT_EQ(game.HR2.BackColor, rgb(255, 135, 255));
+    EXPECT_EQ(game.HR2.Caption, "8");
+    EXPECT_EQ(game.Image1, 2);  // red and blue strongest: a person's third pointer
 }
 
 }  // namespace
