@@ -89,7 +89,8 @@ TEST(FigurePainter, DetailZeroDrawsAsDensityOneAndDensityThickensTheShading) {
 TEST(FigurePainter, OnlyCaptionsOneToEightNameAFigureAndStoredDetailLevelsMapOntoFourDensities) {
     EXPECT_EQ(figureCodeOf("8"), kSmallField);
     for (const char* caption : {"", "9", "1a"}) EXPECT_EQ(figureCodeOf(caption), kNoFigure) << caption;
-    for (auto [level, detail] : {std::pair{2, 0}, {3, 1}, {10, 3}}) EXPECT_EQ(figureDetailOfLevel(level), detail) << level;
+    for (auto [level, detail] : {std::pair{2, 0}, {3, 1}, {10, 3}})
+        EXPECT_EQ(figureDetailOfLevel(level), detail) << level;
 }
 
 }  // namespace

@@ -84,7 +84,8 @@ TEST_F(Form1Test, StartsWithTwoPeopleWithoutTimeOnStarAndOriginalAndOffersWhatTh
     // Only the user's own fields, of which there are none yet, can be edited or deleted.
     QTest::mouseClick(form1.editorButton(), Qt::LeftButton);
     QStringList items;
-    for (QAction* action : form1.editorMenu()->actions()) items << action->text() + (action->isEnabled() ? "" : " (off)");
+    for (QAction* action : form1.editorMenu()->actions())
+        items << action->text() + (action->isEnabled() ? "" : " (off)");
     EXPECT_EQ(items, (QStringList{"Add field", "Edit field (off)", "Delete field (off)"}));
     testing::closePopups();
 

@@ -28,9 +28,7 @@ protected:
         QTest::mouseClick(window.picEdit(), button, {}, cellCentre(x, y));
     }
     QPushButton* save() {
-        for (auto* button : window.findChildren<QPushButton*>())
-            if (button->text() == "SAVE") return button;
-        return nullptr;
+        return testing::findWidget<QPushButton>(window, [](QPushButton& b) { return b.text() == "SAVE"; });
     }
 
     FieldEditor editor;
@@ -43,12 +41,9 @@ TEST_F(FrmEditTest, MirrorPaintsTheOtherPlayerOppositeAndTheSpinnerKeepsTheSideW
     EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "7");
     QTest::mouseClick(window.findChild<QCheckBox*>(), Qt::LeftButton);
     click(Qt::RightButton, 3, 3);  // brush: player 1
-    EXPECT_EQ(editor.cell(3, 3), kEditorEmpty);
     EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(0)) << "the brush shows";
     click(Qt::LeftButton, 0, 0);
-    EXPECT_EQ(editor.cell(0, 0), kEditorPlayer1);
-    EXPECT_EQ(editor.cell(6, 6), kEditorPlayer2);
-    // The two cells show the two players' tints: orange and blue in the middle of each square.
+    // The painted cell and its mirror show the two players' tints: orange and blue in the middle.
     const QColor p1 = testing::pixelOf(*window.picEdit(), cellCentre(0, 0));
     const QColor p2 = testing::pixelOf(*window.picEdit(), cellCentre(6, 6));
     EXPECT_GT(p1.red(), p1.blue());
