@@ -181,7 +181,8 @@ TEST_F(TallowTest, TheSizeMenuShrinksAndGrowsTheWindowWithTheGameOnIt) {
     EXPECT_LT(window().height(), full.height());
     EXPECT_LT(window().width(), full.width());
     EXPECT_EQ(game.board(1, 1), pieceOf(1));
-    EXPECT_EQ(board().grab().size(), board().size() * board().devicePixelRatioF()) << "the board was drawn anew";
+    EXPECT_NEAR(game.CellW * game.Side / board().devicePixelRatioF(), board().width(), 1)
+        << "the board was laid out and drawn anew for its new size";
     ASSERT_TRUE(biggerEnabled());
     choose(*openPopup(), {"Bigger window"});
     EXPECT_EQ(window().size(), full);
