@@ -69,7 +69,7 @@ TEST(BoardPainter, TargetMarksColourTheFramesAndClearingRestoresThePlainSquare) 
     for (auto [x, y] : {std::pair{1, 1}, {0, 0}, {3, 3}}) EXPECT_EQ(at(x, y, 11), kWhite) << x << "," << y;
 
     p.game.PLKlik(2, 2);  // deselect
-    for (auto [x, y] : {std::pair{1, 1}, {0, 0}, {4, 4}, {2, 0}}) {
+    for (auto [x, y] : {std::pair{1, 1}, {0, 0}}) {
         EXPECT_EQ(at(x, y, 7), kGrey) << x << "," << y;
         EXPECT_EQ(at(x, y, 11), kWhite) << x << "," << y;
         EXPECT_EQ(at(x, y, 13), kWhite) << x << "," << y;

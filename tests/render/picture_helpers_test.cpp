@@ -31,7 +31,7 @@ TEST(MapSysColours, KeyColoursBecomeSystemColoursEachTestReadingThePixelAnew) {
     EXPECT_EQ(buttonArtColour(p), rgb(106, 105, 102));
 }
 
-TEST(DrawTitleGradient, RunsFromTheCaptionColourToItsGradientColourAndIsFlatForEqualOnes) {
+TEST(DrawTitleGradient, RunsFromTheCaptionColourToItsGradientColourOverTheWholePicture) {
     for (bool active : {true, false}) {
         const Colour left = active ? kPalette.activeCaption : kPalette.inactiveCaption;
         const Colour right = active ? kPalette.gradientActiveCaption : kPalette.gradientInactiveCaption;
@@ -43,12 +43,6 @@ TEST(DrawTitleGradient, RunsFromTheCaptionColourToItsGradientColourAndIsFlatForE
                                        greenOf(left) + (greenOf(right) - greenOf(left)) / 2,
                                        blueOf(left) + (blueOf(right) - blueOf(left)) / 2));
     }
-    SystemColours flat = kPalette;
-    flat.gradientActiveCaption = flat.activeCaption;
-    ImageSurface s(37, 5, kBlack);
-    DrawTitleGradient(s, true, flat);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 37; ++x) ASSERT_EQ(s.point(x, y), flat.activeCaption) << x << "," << y;
 }
 
 TEST(DrawSetupGradient, RunsFromGreyAtTheTopToTheButtonFaceAtTheBottom) {

@@ -7,15 +7,15 @@
 #include <QTest>
 
 #include "records/setting_paths.h"
-#include "setup_fixture.h"
+#include "program_fixture.h"
 
 namespace tallowen {
 namespace {
 
-class FrmEditTest : public testing::SetupFixture {
+class FrmEditTest : public testing::ProgramFixture {
 protected:
     FrmEditTest() {
-        startUp();
+        open();
         window.setOnSaved([this](const FieldHandOver& selection) { setup.fieldsReloaded(selection); });
     }
     // The centre of cell (x, y) of the drawing area.
@@ -28,9 +28,7 @@ protected:
         QTest::mouseClick(window.picEdit(), button, {}, cellCentre(x, y));
     }
     QPushButton* save() {
-        for (auto* button : window.findChildren<QPushButton*>())
-            if (button->text() == "SAVE") return button;
-        return nullptr;
+        return testing::findWidget<QPushButton>(window, [](QPushButton& b) { return b.text() == "SAVE"; });
     }
 
     FieldEditor editor;
@@ -40,17 +38,12 @@ protected:
 TEST_F(FrmEditTest, MirrorPaintsTheOtherPlayerOppositeAndTheSpinnerKeepsTheSideWithinSixToFifteen) {
     editor.EDM(std::string(48, 'X') + "0");
     window.present();
-    EXPECT_EQ(window.windowTitle(), "Editor");
     EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "7");
     QTest::mouseClick(window.findChild<QCheckBox*>(), Qt::LeftButton);
-    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(12));  // the empty cell's brush
     click(Qt::RightButton, 3, 3);  // brush: player 1
-    EXPECT_EQ(editor.cell(3, 3), kEditorEmpty);
-    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(0));
+    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(0)) << "the brush shows";
     click(Qt::LeftButton, 0, 0);
-    EXPECT_EQ(editor.cell(0, 0), kEditorPlayer1);
-    EXPECT_EQ(editor.cell(6, 6), kEditorPlayer2);
-    // The two cells show the two players' tints: orange and blue in the middle of each square.
+    // The painted cell and its mirror show the two players' tints: orange and blue in the middle.
     const QColor p1 = testing::pixelOf(*window.picEdit(), cellCentre(0, 0));
     const QColor p2 = testing::pixelOf(*window.picEdit(), cellCentre(6, 6));
     EXPECT_GT(p1.red(), p1.blue());

@@ -37,11 +37,8 @@ protected:
 TEST_F(MPlayTest, TheListPlaysWhatIsClickedAndClosingOnlyHides) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(window.windowTitle(), "Tallowen - Music");
     QListWidget* list = window.trackList();
     ASSERT_EQ(list->count(), 4);
-    EXPECT_EQ(list->item(0)->text(), "(Silence)");
-    EXPECT_EQ(list->item(3)->text(), "Gamma");
     EXPECT_NE(list->currentRow(), 0);
     EXPECT_EQ(list->currentRow(), model.Combo1ListIndex);
     EXPECT_TRUE(window.knob()->isVisible());

@@ -1,23 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <memory>
-#include <utility>
 
-#include "../records/test_store.h"
 #include "app/command_line.h"
 #include "engine/field_strings.h"
+#include "program_fixture.h"
 #include "records/stored_games.h"
 #include "setup/field_library.h"
 #include "ui/board_widget.h"
-#include "ui/game_panels.h"
-#include "ui/game_session.h"
-#include "ui/message_box.h"
 #include "ui/picture_button.h"
-#include "window_helpers.h"
 
 namespace tallowen {
 namespace {
@@ -29,31 +22,13 @@ using testing::closePopups;
 using testing::findWidget;
 using testing::openPopup;
 
-bool enabled(QMenu& menu, const QString& text) {
-    for (QAction* a : menu.actions())
-        if (a->text() == text) return a->isEnabled();
-    ADD_FAILURE() << "no item " << text.toStdString();
-    return false;
-}
-
-// The real game window on its model, with the popup menus and a store of its own; message boxes
-// are answered by the test.
-class TallowTest : public ::testing::Test {
+// The real game window with the popup menus of the program's windows; the music window's button
+// is counted.
+class TallowTest : public testing::ProgramFixture {
 protected:
-    TallowTest() {
-        setMessageAnswerer([this](const UserMessage& m) { told.push_back(m); });
-        session = std::make_unique<GameSession>(store);
-        menus = std::make_unique<PopupMenus>(session->popupActions([this] { ++exits; }));
-        window().setMenus(menus.get());
-        session->setOnToggleMusic([this] { ++musicToggles; });
-    }
-    ~TallowTest() override {
-        closePopups();
-        setMessageAnswerer({});
-    }
+    TallowTest() { session.setOnToggleMusic([this] { ++musicToggles; }); }
 
-    Tallow& window() { return session->window(); }
-    GameWindow& game() { return session->game(); }
+    Tallow& window() { return session.window(); }
     BoardWidget& board() { return *findWidget<BoardWidget>(window()); }
 
     // Starts a game as the command line hands it over and waits for the first mover's turn.
@@ -62,8 +37,8 @@ protected:
         (gameString ? options.game : options.field) = field;
         options.names = {p1, p2};
         FieldLibrary library(store);
-        applyHandOver(*handOver(options, library).game, game());
-        session->startGame();
+        applyHandOver(*handOver(options, library).game, game);
+        session.startGame();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
         waitForTurn();
     }
@@ -72,8 +47,8 @@ protected:
     void waitForTurn(int timeout = kWait) {
         ASSERT_TRUE(QTest::qWaitFor(
             [this] {
-                return !game().Timer1.enabled() && !game().TimCHng.enabled() && !game().TimPC.enabled() &&
-                       !game().Picture9.Visible;
+                return !game.Timer1.enabled() && !game.TimCHng.enabled() && !game.TimPC.enabled() &&
+                       !game.Picture9.Visible;
             },
             timeout));
     }
@@ -84,7 +59,7 @@ protected:
     }
     QPoint cellCentre(int x, int y) {
         const double ratio = board().devicePixelRatioF();
-        return QPointF((x + 0.5) * game().CellW / ratio, (y + 0.5) * game().CellH / ratio).toPoint();
+        return QPointF((x + 0.5) * game.CellW / ratio, (y + 0.5) * game.CellH / ratio).toPoint();
     }
     void clickCell(int x, int y) { clickAt(board(), cellCentre(x, y)); }
     void move(int sx, int sy, int tx, int ty) {
@@ -96,25 +71,42 @@ protected:
         return *findWidget<PictureButton>(window(), [&](PictureButton& b) { return b.toolTip() == toolTip; });
     }
     void clickButton(const QString& toolTip) { clickAt(button(toolTip), QPoint(11, 11)); }
-    // After an undo during the computer's turn: the person's move and the computer's were taken
-    // back, and the computer moved again exactly once.
-    void expectOneComputerMoveAfterUndo(const std::string& afterFirstMove) {
+
+    // The person clicks "Undo" while the computer thinks about its answer to the second move, once
+    // the window has shown the progress and its events have run ten times (a timer without an
+    // interval ticks on each pass). The person's move and the computer's are taken back, and the
+    // computer moves again exactly once.
+    void undoWhileTheComputerThinks(const std::string& computer) {
+        start("Original", "Eva", computer);
+        move(0, 0, 1, 1);
+        waitForTurn(10000);  // the computer thinks, then clicks twice
+        const std::string afterFirstMove = game.History[1];
+        int ticksWhileThinking = 0;
+        bool progressShown = false, undone = false;
+        QTimer events;
+        QObject::connect(&events, &QTimer::timeout, [&] {
+            if (undone || !game.Picture9.Visible) return;
+            progressShown = progressShown || window().windowTitle().startsWith("Tallowen - ");
+            if (++ticksWhileThinking < 10 || !progressShown) return;
+            undone = true;
+            clickButton("Undo");
+        });
+        events.start(0);
+        clickCell(1, 1);
+        clickCell(2, 2);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return undone; }, kWait));
+        EXPECT_FALSE(game.Picture9.Visible) << "the search stopped";
+        EXPECT_EQ(window().windowTitle(), "Tallowen");
         waitForTurn(10000);
-        const Board settled = game().board;
+        const Board settled = game.board;
         QTest::qWait(1500);
-        EXPECT_EQ(game().board, settled) << "no stale move came after the person's turn began";
-        EXPECT_DOUBLE_EQ(game().TurnCount, 1.5);
-        EXPECT_EQ(game().CurPlayer, 1);
-        EXPECT_EQ(game().History[1], afterFirstMove);
-        EXPECT_NE(makeSnapshot(game().board, game().Side), afterFirstMove) << "the computer made its one move";
+        EXPECT_EQ(game.board, settled) << "no stale move came after the person's turn began";
+        EXPECT_DOUBLE_EQ(game.TurnCount, 1.5);
+        EXPECT_EQ(game.CurPlayer, 1);
+        EXPECT_EQ(game.History[1], afterFirstMove);
+        EXPECT_NE(makeSnapshot(game.board, game.Side), afterFirstMove) << "the computer made its one move";
     }
 
-    testing::TempDir dir;
-    SettingsStore store{dir / "settings.sqlite3"};
-    std::vector<UserMessage> told;
-    std::unique_ptr<GameSession> session;
-    std::unique_ptr<PopupMenus> menus;
-    int exits = 0;
     int musicToggles = 0;
 };
 
@@ -123,21 +115,19 @@ protected:
 TEST_F(TallowTest, AGameEndedByAClickShowsTheWinnerAndIsStored) {
     start("+XX" "XXX" "XX-" "1", "Eva", "PC Genius", true);
     move(0, 0, 1, 1);
-    ASSERT_TRUE(game().GameOver);
-    EXPECT_EQ(game().Check3.Caption, "Eva");
+    ASSERT_TRUE(game.GameOver);
+    EXPECT_EQ(game.Check3.Caption, "Eva");
     EXPECT_TRUE(findWidget<QLabel>(window(), [](QLabel& l) { return l.isVisible() && l.text() == "Eva"; }))
         << "the result panel shows the winner";
     EXPECT_FALSE(board().isEnabled());
     const std::vector<StoredGame> stored = readStoredGames(store).games;
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].fieldName, "Custom field");
-    EXPECT_EQ(stored[0].player2, "PC Genius");
     EXPECT_EQ(stored[0].winner, "Eva");
 }
 
 TEST_F(TallowTest, UndoWithTheButtonAndWithZReturnsToThePositionBeforeTheMover) {
     start("Original", "Eva", "Adam");
-    const Board initial = game().board;
+    const Board initial = game.board;
     EXPECT_TRUE(button("Can't undo").isVisible());
     for (const bool byKey : {false, true}) {
         move(0, 0, 1, 1);
@@ -148,16 +138,16 @@ TEST_F(TallowTest, UndoWithTheButtonAndWithZReturnsToThePositionBeforeTheMover) 
         else
             clickButton("Undo");
         waitForTurn();
-        EXPECT_EQ(game().board, initial) << (byKey ? "Z" : "button");
-        EXPECT_EQ(game().CurPlayer, 1);
-        EXPECT_DOUBLE_EQ(game().TurnCount, 0.5);
+        EXPECT_EQ(game.board, initial) << (byKey ? "Z" : "button");
+        EXPECT_EQ(game.CurPlayer, 1);
+        EXPECT_DOUBLE_EQ(game.TurnCount, 0.5);
         EXPECT_TRUE(button("Can't undo").isVisible());
     }
 }
 
 TEST_F(TallowTest, RestartFromTheMenuAndFromItsButtonStartsTheSameGameAfresh) {
     start("Original", "Eva", "Adam");
-    const Board initial = game().board;
+    const Board initial = game.board;
     const std::pair<std::function<void()>, QStringList> ways[] = {
         {[&] { clickAt(board(), cellCentre(5, 5), Qt::RightButton); }, {"&Restart hry", "Opravdu?", "Restart game"}},
         {[&] { clickButton("Restart game"); }, {"Restart game"}}};
@@ -168,8 +158,8 @@ TEST_F(TallowTest, RestartFromTheMenuAndFromItsButtonStartsTheSameGameAfresh) {
         choose(*openPopup(), path);
         closePopups();
         waitForTurn();
-        EXPECT_EQ(game().board, initial) << path[0].toStdString();
-        EXPECT_DOUBLE_EQ(game().TurnCount, 0.5);
+        EXPECT_EQ(game.board, initial) << path[0].toStdString();
+        EXPECT_DOUBLE_EQ(game.TurnCount, 0.5);
     }
 }
 
@@ -178,51 +168,49 @@ TEST_F(TallowTest, TheSizeMenuShrinksAndGrowsTheWindowWithTheGameOnIt) {
     move(0, 0, 1, 1);
     const QSize full = window().size();
     const QWidget& corner = *findWidget<PictureButton>(window(), [](PictureButton& b) { return b.toolTip().isEmpty(); });
-    const auto sizeMenu = [&]() -> QMenu& {
+    // Opens the size menu and tells whether "Bigger window" may be chosen.
+    const auto biggerEnabled = [&] {
         closePopups();
         clickAt(corner, QPoint(5, 5));
-        return *openPopup();
+        for (QAction* a : openPopup()->actions())
+            if (a->text() == "Bigger window") return a->isEnabled();
+        return true;
     };
-    EXPECT_FALSE(enabled(sizeMenu(), "Bigger window")) << "the window starts as big as it may be";
-    int steps = 0;
-    for (; enabled(sizeMenu(), "Smaller window") && steps < 10; ++steps) {
-        const QSize before = window().size();
-        choose(*openPopup(), {"Smaller window"});
-        EXPECT_LT(window().height(), before.height());
-        EXPECT_LT(window().width(), before.width());
-    }
-    EXPECT_GE(steps, 1);
-    EXPECT_EQ(game().board(1, 1), pieceOf(1));
-    EXPECT_EQ(board().grab().size(), board().size() * board().devicePixelRatioF()) << "the board was drawn anew";
-    for (int i = 0; i < steps; ++i) choose(sizeMenu(), {"Bigger window"});
-    EXPECT_FALSE(enabled(sizeMenu(), "Bigger window"));
+    EXPECT_FALSE(biggerEnabled()) << "the window starts as big as it may be";
+    choose(*openPopup(), {"Smaller window"});
+    EXPECT_LT(window().height(), full.height());
+    EXPECT_LT(window().width(), full.width());
+    EXPECT_EQ(game.board(1, 1), pieceOf(1));
+    EXPECT_NEAR(game.CellW * game.Side / board().devicePixelRatioF(), board().width(), 1)
+        << "the board was laid out and drawn anew for its new size";
+    ASSERT_TRUE(biggerEnabled());
+    choose(*openPopup(), {"Bigger window"});
     EXPECT_EQ(window().size(), full);
 }
 
-TEST_F(TallowTest, ClosingAsksFirstAndOnlyReallyExitEndsTheProgram) {
-    start("Original", "Eva", "Adam");
-    window().close();
-    ASSERT_TRUE(openPopup());
-    closePopups();
-    clickButton("Exit");
-    ASSERT_TRUE(openPopup());
-    closePopups();
-    EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(exits, 0);
-    window().close();
-    ASSERT_TRUE(openPopup());
-    choose(*openPopup(), {"Really exit!"});
-    EXPECT_EQ(exits, 1);
-    EXPECT_FALSE(game().TimerT.enabled()) << "the game stopped before the program ends";
-}
-
-TEST_F(TallowTest, TheTitleBarMinimizesTheWindowStoppingTheClocksAndAsksForTheMusicWindow) {
+TEST_F(TallowTest, TheTitleBarAsksForTheMusicWindowMinimizesStoppingTheClocksAndOnlyReallyExitEnds) {
     start("Original", "Eva", "Adam");
     clickButton("Music");
     EXPECT_EQ(musicToggles, 1);
     clickButton("Minimalize");
     ASSERT_TRUE(QTest::qWaitFor([&] { return window().isMinimized(); }, kWait));
-    EXPECT_TRUE(game().Minimized);
+    EXPECT_TRUE(game.Minimized);
+    window().showNormal();
+
+    // The exit button and the close box both ask first.
+    clickButton("Exit");
+    ASSERT_TRUE(openPopup());
+    closePopups();
+    window().close();
+    ASSERT_TRUE(openPopup());
+    closePopups();
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(ends, 0);
+    window().close();
+    ASSERT_TRUE(openPopup());
+    choose(*openPopup(), {"Really exit!"});
+    EXPECT_EQ(ends, 1);
+    EXPECT_FALSE(game.TimerT.enabled()) << "the game stopped before the program ends";
 }
 
 TEST_F(TallowTest, AMoveMadeWithTheKeyboardAloneWithTheNextPressAlwaysMarked) {
@@ -233,8 +221,8 @@ TEST_F(TallowTest, AMoveMadeWithTheKeyboardAloneWithTheNextPressAlwaysMarked) {
         for (int guard = 0; guard < 200; ++guard) {
             const QPoint at = board().mapFromGlobal(QCursor::pos());
             const QPoint to = cellCentre(x, y);
-            const double stepX = game().CellW / board().devicePixelRatioF() / 4;
-            const double stepY = game().CellH / board().devicePixelRatioF() / 4;
+            const double stepX = game.CellW / board().devicePixelRatioF() / 4;
+            const double stepY = game.CellH / board().devicePixelRatioF() / 4;
             if (std::abs(at.x() - to.x()) < stepX && std::abs(at.y() - to.y()) < stepY) break;
             if (std::abs(at.x() - to.x()) >= stepX) QTest::keyClick(handle, at.x() < to.x() ? Qt::Key_Right : Qt::Key_Left);
             if (std::abs(at.y() - to.y()) >= stepY) QTest::keyClick(handle, at.y() < to.y() ? Qt::Key_Down : Qt::Key_Up);
@@ -247,77 +235,28 @@ TEST_F(TallowTest, AMoveMadeWithTheKeyboardAloneWithTheNextPressAlwaysMarked) {
     pressAt(0, 0);
     pressAt(1, 1);
     waitForTurn();
-    EXPECT_EQ(game().board(1, 1), pieceOf(1));
-    EXPECT_EQ(game().CurPlayer, 2);
+    EXPECT_EQ(game.board(1, 1), pieceOf(1));
+    EXPECT_EQ(game.CurPlayer, 2);
     QTest::keyClick(handle, Qt::Key_H);
     EXPECT_EQ(musicToggles, 1);
 }
 
-// Calls a function once a widget is shown.
-class OnShow : public QObject {
-public:
-    OnShow(QWidget& widget, std::function<void()> then) : then_(std::move(then)) { widget.installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show && then_) std::exchange(then_, nullptr)();
-        return false;
-    }
+// "PC Genius" searches on the window thread letting events run; "PC Master" on a thread of its
+// own while the window runs on. An undo stops either.
+TEST_F(TallowTest, UndoWhileTheComputerThinksLeavesNoStaleComputerMove) { undoWhileTheComputerThinks("PC Genius"); }
 
-private:
-    std::function<void()> then_;
+TEST_F(TallowTest, PCMasterThinksWhileTheWindowRunsOnAndAnUndoStopsIt) { undoWhileTheComputerThinks("PC Master"); }
+
+class FreshStoreTest : public testing::ProgramFixture {
+protected:
+    FreshStoreTest() : ProgramFixture(true) {}
 };
 
-TEST_F(TallowTest, UndoWhileTheComputerThinksLeavesNoStaleComputerMove) {
-    start("Original", "Eva", "PC Genius");
-    move(0, 0, 1, 1);
-    const std::string afterFirstMove = game().History[1];
-    // The person clicks "Undo" as soon as the thinking panel shows; the click arrives while the
-    // search lets events run.
-    bool clickedWhileThinking = false;
-    OnShow onShow(*findWidget<ThinkingPanel>(window()), [&] {
-        QMetaObject::invokeMethod(
-            qApp,
-            [&] {
-                clickedWhileThinking = game().Picture9.Visible;
-                clickButton("Undo");
-            },
-            Qt::QueuedConnection);
-    });
-    clickCell(1, 1);
-    clickCell(2, 2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return clickedWhileThinking; }, kWait));
-    expectOneComputerMoveAfterUndo(afterFirstMove);
-}
-
-TEST_F(TallowTest, PCMasterThinksWhileTheWindowRunsOnAndAnUndoStopsIt) {
-    start("Original", "Eva", "PC Master");
-    move(0, 0, 1, 1);
-    waitForTurn(10000);  // "PC Master" thinks a second, then clicks twice
-    const std::string afterFirstMove = game().History[1];
-    // A 1 ms timer stands for the window's events while "PC Master" thinks on its own thread.
-    int ticksWhileThinking = 0;
-    bool percentageShown = false;
-    QTimer events;
-    QObject::connect(&events, &QTimer::timeout, [&] {
-        if (!game().Picture9.Visible) return;
-        ++ticksWhileThinking;
-        percentageShown = percentageShown || window().windowTitle().startsWith("Tallowen - ");
-    });
-    events.start(1);
-
-    clickCell(1, 1);
-    clickCell(2, 2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return percentageShown && ticksWhileThinking >= 10; }, kWait));
-    clickButton("Undo");
-    EXPECT_FALSE(game().Picture9.Visible) << "the search stopped at once";
-    expectOneComputerMoveAfterUndo(afterFirstMove);
-    EXPECT_EQ(window().windowTitle(), "Tallowen");
-}
-
-TEST_F(TallowTest, WhatTheStoreHasToSayIsShownOnceTheWindowIsUp) {
+TEST_F(FreshStoreTest, WhatTheStoreHasToSayIsShownOnceTheWindowIsUp) {
     // A fresh store holds no figure detail: the first start says so.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !told.empty(); }, kWait));
-    EXPECT_EQ(told.size(), 1u);
-    EXPECT_EQ(told[0].text, "Apologize my English, please.");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, kWait));
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Apologize my English, please.");
 }
 
 }  // namespace

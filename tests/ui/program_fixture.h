@@ -1,0 +1,89 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <functional>
+#include <vector>
+
+#include "../records/test_store.h"
+#include "records/setting_paths.h"
+#include "ui/game_session.h"
+#include "ui/message_box.h"
+#include "ui/picture_store.h"
+#include "ui/program_windows.h"
+
+namespace tallowen::testing {
+
+template <typename T>
+T* findWidget(QWidget& root, const std::function<bool(T&)>& matches = [](T&) { return true; }) {
+    for (QWidget* w : root.findChildren<QWidget*>())
+        if (auto* t = dynamic_cast<T*>(w); t && matches(*t)) return t;
+    return nullptr;
+}
+
+// Walks a popup menu by the texts a person reads, every step enabled, and chooses the last one.
+inline void choose(QMenu& menu, const QStringList& path) {
+    QMenu* current = &menu;
+    for (int i = 0; i < path.size(); ++i) {
+        QAction* found = nullptr;
+        for (QAction* a : current->actions())
+            if (a->text() == path[i]) found = a;
+        ASSERT_TRUE(found && found->isEnabled()) << path[i].toStdString();
+        if (i + 1 == path.size()) return found->trigger();
+        ASSERT_TRUE(found->menu()) << path[i].toStdString();
+        current = found->menu();
+    }
+}
+
+inline QMenu* openPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+inline void closePopups() {
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
+
+// The colour of a widget's pixel as it shows on screen.
+inline QColor pixelOf(QWidget& widget, QPoint at) { return widget.grab().toImage().pixelColor(at); }
+
+// The program's windows as they are made without game options, on a store of their own that
+// already holds the figure detail unless a fresh store is asked for (then the first start's
+// message comes); message boxes are answered by collecting them.
+class ProgramFixture : public ::testing::Test {
+protected:
+    explicit ProgramFixture(bool freshStore = false) : detailStored(!freshStore && storeDetail()) {
+        setMessageAnswerer([this](const UserMessage& message) { messages.push_back(message); });
+    }
+    ~ProgramFixture() override {
+        closePopups();
+        setMessageAnswerer({});
+    }
+
+    // Start-up as the program runs it, until the setup window shows.
+    void open() {
+        windows.startUp(nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
+    }
+
+    TempDir dir;
+    SettingsStore store{dir / "s.sqlite3"};
+    const bool detailStored;
+    std::vector<UserMessage> messages;
+    GameSession session{store};
+    GameWindow& game = session.game();
+    PictureStore pictures;
+    int ends = 0;
+    ProgramWindows windows{store, session, pictures, [this] { ++ends; }};
+    SetupWindow& setup = windows.setup();
+    Form1& form1 = windows.form1();
+
+private:
+    bool storeDetail() {
+        store.CreateSettingKey(kProgramKey);
+        store.WriteSetting(kProgramKey, kFigureDetailValue, std::string("5"), kTextType);
+        return true;
+    }
+};
+
+}  // namespace tallowen::testing
