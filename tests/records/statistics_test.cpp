@@ -36,23 +36,18 @@ TEST_F(StatisticsTest, AGameWonByEvaAgainstTheComputer) {
     EXPECT_EQ(survey().HScroll1Max, -1);
     records.recordGame(decidedGame("PC Genius", "Eva", 24, 40));
     const Statistics s = survey();
-    const Texts expected[14] = {{"Original"}, {"PC Genius"}, {"Eva"}, {"2"}, {"60"}, {"Eva"}, {"42"},
-                                {"PC Genius", "Eva"}, {"(24)"}, {"(40)"}, {"62.5"}, {"AEE1", "EBA5"},
-                                {"EBA5"}, {"AEE1", "EBA5"}};
-    for (std::size_t i = 0; i < 14; ++i) EXPECT_EQ(s.LST[i], expected[i]) << i;
     EXPECT_EQ(s.ComboB, (Texts{"PC Genius", "Eva"}));
     EXPECT_EQ(s.Text3[0].Text, "Typed here");
     EXPECT_EQ(s.Text3[0].List, Texts{"Eva"});
     EXPECT_EQ(s.HScroll1Max, 0);
 
-    // The lines themselves are checked where they are shown: the results window and the tool's output.
+    // The per-game lists are checked where they are shown: the results window and the tool's output.
     const auto eva = ComboB_Click(s, "Eva");
     ASSERT_TRUE(eva);
     EXPECT_EQ(eva->level, 0);
     EXPECT_EQ(eva->figure.colour, rgb(15, 195, 255));
     EXPECT_EQ(eva->figure.code, "5");
-    const auto computer = ComboB_Click(s, "PC Genius");
-    EXPECT_EQ(computer->level, 3);
+    EXPECT_EQ(ComboB_Click(s, "PC Genius")->level, 3);
     EXPECT_FALSE(ComboB_Click(s, "Nobody"));
     EXPECT_TRUE(HScroll1_Change(s, 0));
     EXPECT_FALSE(HScroll1_Change(s, 1));

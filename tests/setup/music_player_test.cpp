@@ -26,8 +26,8 @@ protected:
     VirtualClock clock;
 };
 
-TEST_F(MusicPlayerTest, TheListHasSilenceAndTheTracksAndStartUpPlaysARandomTrack) {
-    for (const char* name : {"b.mid", "Apple.mid", "c.mid", "notes.txt", "d.MID"}) touch(name);
+TEST_F(MusicPlayerTest, TheListHasSilenceAndTheTracksFromTheProgramsFolderAndStartUpPlaysARandomTrack) {
+    for (const char* name : {"B.mid", "apple.mid", "c.mid", "notes.txt", "d.MID"}) touch(name);
     std::filesystem::create_directory(dir / "folder.mid");
     std::set<int> chosen;
     for (std::uint64_t seed = 1; seed <= 40; ++seed) {
@@ -35,7 +35,7 @@ TEST_F(MusicPlayerTest, TheListHasSilenceAndTheTracksAndStartUpPlaysARandomTrack
         player.load(random);
         chosen.insert(player.Combo1ListIndex);
     }
-    EXPECT_EQ(player.Combo1, (Texts{"(Silence)", "Apple", "b", "c"}));
+    EXPECT_EQ(player.Combo1, (Texts{"(Silence)", "apple", "B", "c"}));
     EXPECT_EQ(chosen, (std::set<int>{1, 2, 3}));
     EXPECT_TRUE(player.Command2Visible);
     EXPECT_TRUE(player.Timer1.enabled());
@@ -51,9 +51,8 @@ TEST_F(MusicPlayerTest, TheListHasSilenceAndTheTracksAndStartUpPlaysARandomTrack
     EXPECT_EQ(nowhere.Combo1ListIndex, 0);
     EXPECT_EQ(device.calls, (Texts{"stop", "close"}));
     EXPECT_FALSE(nowhere.Timer1.enabled());
-}
 
-TEST_F(MusicPlayerTest, TheMusicFolderIsBesideTheProgramOrInTheInstalledTree) {
+    // The folder beside the program comes before the one in the installed tree.
     std::filesystem::create_directories(dir / "share" / "tallowen" / "Music");
     std::filesystem::create_directories(dir / "bin");
     EXPECT_EQ(musicFolder(dir / "bin"), dir / "share" / "tallowen" / "Music");
