@@ -34,24 +34,18 @@ TEST_F(RecordsToolTest, RecordsAndResultsShowTheStoredGames) {
     const std::string lines = "Original\tPC Genius\tEva\t24\t40\t2\t60\tEva\t62.5\t42\n"
                               "Original\tAdam\tPC Beginner\t45\t4\t2\t60\tAdam\t91.8\t42\n";
     const std::string skipped = "tallowen-engine: 1 stored game could not be read and is left out of the results.\n";
-    const ToolRun run = runTool("records " + store());
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, lines);
-    EXPECT_EQ(run.err, skipped);
+    const ToolRun run = runTool("records " + store()), eva = runTool("results Eva " + store());
+    EXPECT_EQ(std::make_tuple(run.exitCode, run.out, run.err), std::make_tuple(0, lines, skipped));
+    EXPECT_EQ(std::make_tuple(eva.exitCode, eva.out, eva.err),
+              std::make_tuple(0, "Won\t\t1 game\nLost\t\t0 games\nTotal played\t1 game\nSuccess\t\t62.5%\n", skipped));
     setenv("TALLOWEN_STORE", (dir / "s.sqlite3").c_str(), 1);  // the store when none is given
     EXPECT_EQ(runTool("records").out, lines);
     unsetenv("TALLOWEN_STORE");
-
-    const ToolRun eva = runTool("results Eva " + store());
-    EXPECT_EQ(eva.exitCode, 0);
-    EXPECT_EQ(eva.err, skipped);
-    EXPECT_EQ(eva.out, "Won\t\t1 game\nLost\t\t0 games\nTotal played\t1 game\nSuccess\t\t62.5%\n");
     EXPECT_EQ(runTool("results --game 0 " + store()).out,
               "Field\t\tOriginal\nPlayer 1\t\tPC Genius(24)\nPlayer 2\t\tEva(40)\nMovement\tCross\n"
               "Turns\t\t60\nWinner\t\tEva(62.5%)\nGame time for plr.1\t10 minut\nGame time for plr.2\t60 minut\n");
-    EXPECT_EQ(runTool("results --game 2 " + store()).exitCode, 1);
-    EXPECT_EQ(runTool("results Nobody " + store()).exitCode, 1);
-    EXPECT_EQ(runTool("results Eva --game 1 " + store()).exitCode, 2);
+    for (const auto& [args, code] : {std::pair{"results --game 2 ", 1}, {"results Nobody ", 1}, {"results Eva --game 1 ", 2}})
+        EXPECT_EQ(runTool(args + store()).exitCode, code) << args;
 }
 
 TEST_F(RecordsToolTest, SelfplayRecordStoresEveryDecidedGameAsTheGameWould) {
@@ -67,10 +61,9 @@ TEST_F(RecordsToolTest, SelfplayRecordStoresEveryDecidedGameAsTheGameWould) {
         std::istringstream in(line);
         if (!(in >> word >> word >> word >> winner >> word >> c1 >> c2 >> word >> turns) || winner == "tie") continue;
         const int tenths = 1000 * (winner == "1" ? c1 : c2) / (c1 + c2);
-        expected += "Quick atack\tPC Beginner\tPC Professional\t" + std::to_string(c1) + "\t" + std::to_string(c2) +
-                    "\t2\t" + std::to_string(turns) + "\t" + (winner == "1" ? "PC Beginner" : "PC Professional") +
-                    "\t" + std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "") +
-                    "\t0\n";
+        expected += "Quick atack\tPC Beginner\tPC Professional\t" + std::to_string(c1) + "\t" + std::to_string(c2) + "\t2\t" +
+                    std::to_string(turns) + "\t" + (winner == "1" ? "PC Beginner" : "PC Professional") + "\t" +
+                    std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "") + "\t0\n";
     }
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(runTool("records " + store()).out, expected);

@@ -3,11 +3,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 
 namespace tallowen::test {
@@ -20,23 +19,16 @@ struct ToolRun {
 
 // Runs tallowen-engine with the given arguments (already shell-quoted) and collects stdout and stderr.
 inline ToolRun runTool(const std::string& arguments) {
-    ToolRun run;
-    std::string errFile = (std::filesystem::temp_directory_path() / "tallowen-tool-err-XXXXXX").string();
-    const int fd = mkstemp(errFile.data());
-    if (fd < 0) return run;
-    close(fd);
-    const std::string command = std::string(TALLOWEN_ENGINE_PATH) + " " + arguments + " 2>" + errFile;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer{};
-        std::size_t n;
-        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-        const int status = pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::ifstream err(errFile, std::ios::binary);
-    run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-    std::filesystem::remove(errFile);
-    return run;
+    const auto stem = std::filesystem::temp_directory_path() / ("tallowen-tool-" + std::to_string(getpid()));
+    const std::string out = stem.string() + ".out", err = stem.string() + ".err";
+    const int status = std::system((TALLOWEN_ENGINE_PATH " " + arguments + " >" + out + " 2>" + err).c_str());
+    const auto read = [](const std::string& path) {
+        std::ostringstream text;
+        text << std::ifstream(path, std::ios::binary).rdbuf();
+        std::filesystem::remove(path);
+        return text.str();
+    };
+    return {read(out), read(err), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
 inline std::string quoted(const std::string& s) { return "'" + s + "'"; }

@@ -78,20 +78,17 @@ TEST_F(ComputerOpponentTest, TheSourceIsClickedAfter100MsAndTheTarget750MsLater)
     EXPECT_EQ(game.TimPC.interval(), 100);
 }
 
-TEST_F(ComputerOpponentTest, TheThinkingDisplayFollowsTheScan) {
+TEST_F(ComputerOpponentTest, TheThinkingDisplayFollowsTheScanAndASideWithoutAMoveStartsNoTimer) {
     start("+" + std::string(47, 'X') + "-1");  // 7 x 7: the percentage grows by 100 / 48 a cell
-    std::vector<std::string> labels, titles;
+    std::vector<std::pair<std::string, std::string>> shown;
     game.setPendingEvents([&] {
-        labels.push_back(game.Label1.Caption);
-        titles.push_back(game.Caption);
+        shown.emplace_back(game.Label1.Caption, game.Caption);
         EXPECT_TRUE(game.Picture9.Visible);
     });
     ASSERT_TRUE(computer.PcIQ(1, 3));
-    ASSERT_EQ(labels.size(), 49u);
-    EXPECT_EQ(labels[17], " 37% ");
-    EXPECT_EQ(titles[17], "Tallowen - 37% ");
-    EXPECT_EQ(labels[48], " 102% ");
-    EXPECT_EQ(titles[48], "Tallowen");
+    ASSERT_EQ(shown.size(), 49u);
+    EXPECT_EQ(shown[17], std::make_pair(std::string(" 37% "), std::string("Tallowen - 37% ")));
+    EXPECT_EQ(shown[48], std::make_pair(std::string(" 102% "), std::string("Tallowen")));
     EXPECT_EQ(game.Caption, "Tallowen");
     EXPECT_FALSE(game.Picture9.Visible);
     EXPECT_EQ(view.scale, 49 - 7 - 1);
@@ -99,29 +96,33 @@ TEST_F(ComputerOpponentTest, TheThinkingDisplayFollowsTheScan) {
     for (int k = 0; k < 49; ++k)
         EXPECT_EQ(view.filled[static_cast<std::size_t>(k)], std::make_pair(6 * (k / 7) + k % 7, game.HR1.ForeColor));
     EXPECT_EQ(view.clears, 1);
-}
 
-TEST_F(ComputerOpponentTest, ASideWithoutAMoveStartsNoTimer) {
+    game.setPendingEvents(nullptr);
     start("+00X" "000X" "000X" "XXX-" "2");
     EXPECT_FALSE(computer.PcIQ(1, 3));
     EXPECT_FALSE(game.TimPC.enabled());
     EXPECT_FALSE(game.Picture9.Visible);
 }
 
-TEST_F(ComputerOpponentTest, AGameChangeWhileEventsRunDropsTheSearch) {
-    start(kTwoEqualMoves);
-    const Board before = game.board;
-    int calls = 0;
-    game.setPendingEvents([&] {
-        if (++calls == 5) game.NG_Click();
-    });
-    EXPECT_FALSE(computer.PcIQ(1, 2));
-    EXPECT_FALSE(game.TimPC.enabled());
-    EXPECT_FALSE(game.Picture9.Visible);
-    EXPECT_EQ(game.Caption, "Tallowen");
-    game.setPendingEvents(nullptr);
-    clock.advance(5000);  // the restarted game waits for its first click
-    EXPECT_EQ(game.board, before);
+// A restart, or the window closing, while the search lets events run drops the search: no move is
+// played, the thinking display goes, and closing stops every timer.
+TEST_F(ComputerOpponentTest, ARestartOrClosingWhileEventsRunDropsTheSearch) {
+    for (const bool close : {false, true}) {
+        start(kTwoEqualMoves);
+        const Board before = game.board;
+        int calls = 0;
+        game.setPendingEvents([&] {
+            if (++calls == 5) close ? game.closeWindow() : game.NG_Click();
+        });
+        EXPECT_FALSE(computer.PcIQ(1, 2));
+        game.setPendingEvents(nullptr);
+        EXPECT_FALSE(game.Picture9.Visible);
+        EXPECT_EQ(game.Caption, "Tallowen");
+        for (const Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC})
+            EXPECT_TRUE(!timer->enabled() || (!close && timer != &game.TimPC)) << timer->name();
+        clock.advance(5000);  // a restarted game waits for its first click
+        EXPECT_EQ(game.board, before);
+    }
 }
 
 TEST_F(ComputerOpponentTest, AnUndoWhileTheComputerThinksGetsItsTurnChange) {
@@ -141,20 +142,7 @@ TEST_F(ComputerOpponentTest, AnUndoWhileTheComputerThinksGetsItsTurnChange) {
     // Back at the start, the computer has made its first move again and the person is to move.
     EXPECT_DOUBLE_EQ(game.TurnCount, 1.0);
     EXPECT_EQ(game.CurPlayer, 2);
-    EXPECT_EQ(game.board(3, 3), kEmpty);
-    EXPECT_EQ(game.board(4, 4), pieceOf(2));
-}
-
-TEST_F(ComputerOpponentTest, ClosingTheWindowWhileTheComputerThinksStopsEveryTimer) {
-    start(kTwoEqualMoves);
-    const Board before = game.board;
-    game.setPendingEvents([&] { game.closeWindow(); });
-    EXPECT_FALSE(computer.PcIQ(1, 2));
-    game.setPendingEvents(nullptr);
-    for (const Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC})
-        EXPECT_FALSE(timer->enabled()) << timer->name();
-    clock.advance(5000);
-    EXPECT_EQ(game.board, before);
+    EXPECT_EQ(std::make_pair(game.board(3, 3), game.board(4, 4)), std::make_pair(kEmpty, pieceOf(2)));
 }
 
 TEST(BringIntoView, ALargerBoardMovesTowardsTheSourceWithinItsEdges) {

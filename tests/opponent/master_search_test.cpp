@@ -30,82 +30,60 @@ int countOf(const Board& board, int side, int code) {
     return n;
 }
 
-Board played(const Board& board, const Directions& dirs, int player, const CellMove& m) {
-    return testing::playedPlainly(board, dirs, player, m.sx, m.sy, m.tx, m.ty);
-}
-
 // The game's value for the mover by plain minimax, `depth` >= 1 moves deep. After the last move
 // an unfinished position is worth the piece difference less the most the other side could have
 // gained by a move just before it (two a converted piece, one for a grow).
 int minimax(const Board& board, int side, const Directions& dirs, int player, int depth) {
-    const int own = countOf(board, side, pieceOf(player)), other = countOf(board, side, pieceOf(3 - player));
+    const auto count = [&](const Board& b, int code) { return countOf(b, side, code); };
     const Moves moves = movesOf(board, side, dirs, player);
-    if (moves.empty()) return finalValue(own, other + countOf(board, side, kEmpty));
-    const auto converted = [&](const Board& b, int tx, int ty, int by) {
-        int n = 0;
-        for (int i = 0; i < dirs.growCount(); ++i) n += b(tx + dirs.DirX[i], ty + dirs.DirY[i]) == pieceOf(3 - by);
-        return n;
-    };
+    if (moves.empty()) return finalValue(count(board, pieceOf(player)), count(board, pieceOf(3 - player)) + count(board, kEmpty));
     int threat = 0;
-    for (const auto& [sx, sy, tx, ty, kind] : movesOf(board, side, dirs, 3 - player))
-        threat = std::max(threat, 2 * converted(board, tx, ty, 3 - player) + (kind == kGrow ? 1 : 0));
+    for (const auto& [sx, sy, tx, ty, kind] : movesOf(board, side, dirs, 3 - player)) {
+        int converted = 0;
+        for (int i = 0; i < dirs.growCount(); ++i) converted += board(tx + dirs.DirX[i], ty + dirs.DirY[i]) == pieceOf(player);
+        threat = std::max(threat, 2 * converted + (kind == kGrow ? 1 : 0));
+    }
     int best = -100000;
     for (const auto& [sx, sy, tx, ty, kind] : moves) {
-        const Board next = played(board, dirs, player, CellMove{sx, sy, tx, ty});
-        int v;
-        if (depth > 1) {
-            v = -minimax(next, side, dirs, 3 - player, depth - 1);
-        } else {
-            const int mine = countOf(next, side, pieceOf(player)), theirs = countOf(next, side, pieceOf(3 - player));
-            v = movesOf(next, side, dirs, 3 - player).empty() ? -finalValue(theirs, mine + countOf(next, side, kEmpty))
-                                                              : mine - theirs - threat;
-        }
-        best = std::max(best, v);
+        const Board next = testing::playedPlainly(board, dirs, player, sx, sy, tx, ty);
+        const int mine = count(next, pieceOf(player)), theirs = count(next, pieceOf(3 - player));
+        best = std::max(best, depth > 1 ? -minimax(next, side, dirs, 3 - player, depth - 1)
+                              : movesOf(next, side, dirs, 3 - player).empty() ? -finalValue(theirs, mine + count(next, kEmpty))
+                                                                              : mine - theirs - threat);
     }
     return best;
 }
 
 struct Game {
-    explicit Game(const std::string& gameString) {
-        const ParsedGame parsed = parseGameString(gameString, board);
-        side = parsed.side;
-        player = parsed.firstMover;
+    explicit Game(const std::string& gameString) { player = parseGameString(gameString, board).firstMover; side = sideOfGameString(gameString); }
+    Result search(Search& search, MoveRule rule, int depth, std::vector<Board> earlier = {}) const {
+        return search.run({board, side, rule, player, Limits{0, 0, depth}, std::move(earlier)});
     }
-    Result search(Search& search, MoveRule rule, const Limits& limits) const {
-        return search.run({board, side, rule, player, limits, {}});
-    }
-    Result search(Search& search, MoveRule rule, int depth) const { return this->search(search, rule, Limits{0, 0, depth}); }
-    int minimax(MoveRule rule, int depth) const {
-        return master::minimax(board, side, directionsFor(rule), player, depth);
+    Board played(MoveRule rule, const CellMove& m) const {
+        return testing::playedPlainly(board, directionsFor(rule), player, m.sx, m.sy, m.tx, m.ty);
     }
     Board board;
     int side = 0;
     int player = 1;
 };
 
-// Random 5 x 5 fields with holes and a few empty cells, so that many games end within the depth.
-std::vector<std::string> randomFields(int count, int empty, unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<std::string> fields;
-    while (static_cast<int>(fields.size()) < count) {
+TEST(MasterSearch, ItsValueIsThePlainMinimaxOnSmallFieldsUnderBothRules) {
+    // Random 5 x 5 fields with holes and a few empty cells, so that many games end within the depth.
+    std::mt19937 random(7);
+    std::vector<std::string> fields = {"+-0XX" "-00XX" "0-0XX" "XXXXX" "XXXX-" "1",   // the mover has no move
+                                       "+0-XX" "00XXX" "XXXXX" "XXXXX" "XX---" "1"};  // a lone piece against three
+    while (fields.size() < 22) {
         std::string s;
         for (int i = 0; i < 25; ++i) s += "000++--"[random() % 7];
-        for (int i = 0; i < empty; ++i) s[random() % 25] = 'X';
+        for (int i = 0; i < 4; ++i) s[random() % 25] = 'X';
         fields.push_back(s + (random() % 2 ? "1" : "2"));
     }
-    return fields;
-}
-
-TEST(MasterSearch, ItsValueIsThePlainMinimaxOnSmallFieldsUnderBothRules) {
-    std::vector<std::string> fields = randomFields(20, 4, 7);
-    fields.push_back("+-0XX" "-00XX" "0-0XX" "XXXXX" "XXXX-" "1");  // the mover has no move
-    fields.push_back("+0-XX" "00XXX" "XXXXX" "XXXXX" "XX---" "1");  // a lone piece against three
     for (const MoveRule rule : {MoveRule::Star, MoveRule::Cross}) {
         Search search(0);
         for (const std::string& field : fields) {
             const Game game(field);
             for (int depth = 1; depth <= 4; ++depth)
-                ASSERT_EQ(game.search(search, rule, depth).value, game.minimax(rule, depth))
+                ASSERT_EQ(game.search(search, rule, depth).value, minimax(game.board, game.side, directionsFor(rule), game.player, depth))
                     << field << " depth " << depth << (rule == MoveRule::Star ? " star" : " cross");
         }
     }
@@ -123,10 +101,9 @@ TEST(MasterSearch, TheTableNeverChangesAValueAtAFixedDepth) {
             Search tabled(12);  // small, so that entries are replaced too
             ASSERT_EQ(game.search(tabled, rule, 5).value, game.search(plain, rule, 5).value) << field;
             // As in a game, the next searches meet what the last one stored, under other windows.
-            const Directions& dirs = directionsFor(rule);
-            for (const auto& [sx, sy, tx, ty, kind] : movesOf(game.board, game.side, dirs, game.player)) {
+            for (const auto& [sx, sy, tx, ty, kind] : movesOf(game.board, game.side, directionsFor(rule), game.player)) {
                 Game next = game;
-                next.board = played(game.board, dirs, game.player, CellMove{sx, sy, tx, ty});
+                next.board = game.played(rule, CellMove{sx, sy, tx, ty});
                 next.player = 2;
                 ASSERT_EQ(next.search(tabled, rule, 4).value, next.search(plain, rule, 4).value) << field;
             }
@@ -139,23 +116,18 @@ TEST(MasterSearch, ASideAheadDoesNotGoBackIntoAPositionOfEarlierInTheGame) {
     Search search(0);
     const Result first = game.search(search, MoveRule::Star, 3);
     ASSERT_GT(first.value, 0);
-    const Board before = played(game.board, directionsFor(MoveRule::Star), 1, *first.best);
-    const Result second = search.run({game.board, game.side, MoveRule::Star, 1, Limits{0, 0, 3}, {before}});
-    EXPECT_NE(played(game.board, directionsFor(MoveRule::Star), 1, *second.best), before);
+    const Board before = game.played(MoveRule::Star, *first.best);
+    const Result second = game.search(search, MoveRule::Star, 3, {before});
+    EXPECT_NE(game.played(MoveRule::Star, *second.best), before);
     EXPECT_GT(second.value, 0);
 }
 
 TEST(MasterSearch, TheNodeLimitMakesASearchReproducible) {
     const Game game("+" + std::string(47, 'X') + "-1");
-    const auto run = [&] {
-        Search search;
-        return game.search(search, MoveRule::Star, Limits{0, 20000, 0});
-    };
+    const auto run = [&] { return Search().run({game.board, game.side, MoveRule::Star, 1, Limits{0, 20000, 0}, {}}); };
     const Result a = run(), b = run();
     EXPECT_LE(a.nodes, 20000u);
-    EXPECT_EQ(a.best, b.best);
-    EXPECT_EQ(a.value, b.value);
-    EXPECT_EQ(a.nodes, b.nodes);
+    EXPECT_EQ(std::make_tuple(a.best, a.value, a.nodes), std::make_tuple(b.best, b.value, b.nodes));
     EXPECT_GE(a.depth, 2);
 }
 

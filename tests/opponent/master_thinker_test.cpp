@@ -17,6 +17,7 @@ namespace tallowen {
 namespace {
 
 using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
 
 // The window thread's event queue: tasks posted from any thread, run here one at a time.
 class TaskQueue {
@@ -38,6 +39,10 @@ public:
         task();
         return true;
     }
+    void drain() {
+        while (runNext(200ms)) {
+        }
+    }
 
 private:
     std::mutex mutex_;
@@ -45,41 +50,31 @@ private:
     std::deque<std::function<void()>> tasks_;
 };
 
-master::Question questionOf(const std::string& gameString, master::Limits limits) {
-    master::Question q;
-    const ParsedGame parsed = parseGameString(gameString, q.board);
-    q.side = parsed.side;
-    q.player = parsed.firstMover;
-    q.limits = limits;
-    return q;
-}
-
-const std::string kOpenField = "+" + std::string(47, 'X') + "-1";
-
 TEST(MasterThinker, ACancelledOrReplacedSearchReportsNothing) {
     TaskQueue queue;
     master::Thinker thinker(queue.poster());
     std::vector<std::string> reports;
     const auto think = [&](const std::string& name, master::Limits limits) {
-        thinker.think(
-            questionOf(kOpenField, limits), [&, name](int) { reports.push_back(name + " progress"); },
-            [&, name](const master::Result&) { reports.push_back(name + " result"); });
+        master::Question q;
+        q.side = parseGameString("+" + std::string(47, 'X') + "-1", q.board).side;
+        q.limits = limits;
+        thinker.think(q, [&, name](int) { reports.push_back(name + " progress"); },
+                      [&, name](const master::Result&) { reports.push_back(name + " result"); });
     };
 
     think("long", {60000, 0, 0});
-    const auto before = std::chrono::steady_clock::now();
+    const auto before = Clock::now();
     thinker.cancel();
-    EXPECT_LT(std::chrono::steady_clock::now() - before, 100ms);
+    EXPECT_LT(Clock::now() - before, 100ms);
     EXPECT_FALSE(thinker.thinking());
 
-    const auto replaced = std::chrono::steady_clock::now();
+    const auto replaced = Clock::now();
     think("short", {0, 1000, 0});  // waits for the cancelled search's thread, which has stopped
-    EXPECT_LT(std::chrono::steady_clock::now() - replaced, 2s);
+    EXPECT_LT(Clock::now() - replaced, 2s);
     // "short" may well finish and post its result before the next search replaces it.
     think("last", {0, 3000, 0});
     while (thinker.thinking()) ASSERT_TRUE(queue.runNext());
-    while (queue.runNext(100ms)) {
-    }
+    queue.drain();
     ASSERT_FALSE(reports.empty());
     EXPECT_EQ(reports.back(), "last result");
     for (const std::string& report : reports) EXPECT_EQ(report.rfind("last", 0), 0u) << report;
@@ -93,9 +88,9 @@ struct MasterGameTest : ::testing::Test {
     }
     ~MasterGameTest() override { game.setComputerPlayer(nullptr); }
     // Ann's move and the turn change that hands the move to the search.
-    void annMoves(int sx, int sy, int tx, int ty) {
-        game.PLKlik(sx, sy);
-        game.PLKlik(tx, ty);
+    void annMoves() {
+        game.PLKlik(0, 0);
+        game.PLKlik(1, 1);
         headless.finishTurnChange();
     }
     TaskQueue queue;
@@ -106,15 +101,14 @@ struct MasterGameTest : ::testing::Test {
 
 TEST_F(MasterGameTest, TheResultComesBackAndIsPlayed) {
     computer.setMasterLimits({0, 20000, 0});
-    annMoves(0, 0, 1, 1);
+    annMoves();
     EXPECT_TRUE(game.Picture9.Visible);
     while (!game.TimPC.enabled()) ASSERT_TRUE(queue.runNext());
     EXPECT_FALSE(game.Picture9.Visible);
     EXPECT_EQ(game.Caption, "Tallowen");
     ASSERT_TRUE(computer.masterResult());
     const master::CellMove best = *computer.masterResult()->best;
-    EXPECT_EQ(game.board(best.sx, best.sy), pieceOf(2));
-    EXPECT_EQ(game.board(best.tx, best.ty), kEmpty);
+    EXPECT_EQ(std::make_pair(game.board(best.sx, best.sy), game.board(best.tx, best.ty)), std::make_pair(pieceOf(2), kEmpty));
     headless.clock().advance(850);
     EXPECT_EQ(game.board(best.tx, best.ty), pieceOf(2));
 }
@@ -122,21 +116,20 @@ TEST_F(MasterGameTest, TheResultComesBackAndIsPlayed) {
 TEST_F(MasterGameTest, AnUndoDuringTheSearchStopsItAndNoStaleMoveIsPlayed) {
     computer.setMasterLimits({60000, 0, 0});
     const Board start = game.board;
-    annMoves(0, 0, 1, 1);
+    annMoves();
     ASSERT_TRUE(queue.runNext());  // the search shows its first progress
     EXPECT_EQ(game.Caption.rfind("Tallowen -", 0), 0u);
 
-    const auto before = std::chrono::steady_clock::now();
+    const auto before = Clock::now();
     game.TZ_Click(1);
-    EXPECT_LT(std::chrono::steady_clock::now() - before, 100ms);
+    EXPECT_LT(Clock::now() - before, 100ms);
     EXPECT_FALSE(game.Picture9.Visible);
     EXPECT_EQ(game.Caption, "Tallowen");
     headless.finishTurnChange();
     EXPECT_EQ(game.board, start);
     EXPECT_EQ(game.CurPlayer, 1);
 
-    while (queue.runNext(200ms)) {
-    }
+    queue.drain();
     headless.clock().advance(5000);
     EXPECT_FALSE(game.TimPC.enabled());
     EXPECT_EQ(game.board, start);

@@ -12,27 +12,20 @@ namespace {
 
 // A parsed position and the candidate table of a search over it for its first mover.
 struct Position {
-    Position(const std::string& gameString, MoveRule rule = MoveRule::Star) : dirs(directionsFor(rule)) {
-        const ParsedGame parsed = parseGameString(gameString, board);
-        side = parsed.side;
-        player = parsed.firstMover;
-    }
-    SearchInput input(int level, std::optional<LastMove> last = std::nullopt) const {
-        return {board, side, dirs, player, level, last};
-    }
+    Position(const std::string& gameString, MoveRule rule = MoveRule::Star)
+        : dirs(directionsFor(rule)), side(sideOfGameString(gameString)), player(parseGameString(gameString, board).firstMover) {}
+    SearchInput input(int level, std::optional<LastMove> last = std::nullopt) const { return {board, side, dirs, player, level, last}; }
     void search(int level, std::optional<LastMove> last = std::nullopt) { searchAll(input(level, last), *table); }
-
     // The value of the move (sx, sy) -> (tx, ty) in the last search; -1000 when it is no candidate.
     int valueOf(int sx, int sy, int tx, int ty) const {
         for (int m = 1; m <= table->count; ++m)
-            if (table->PcMoveSX[m] == sx && table->PcMoveSY[m] == sy && table->PcMoveTX[m] == tx && table->PcMoveTY[m] == ty)
+            if (std::tie(table->PcMoveSX[m], table->PcMoveSY[m], table->PcMoveTX[m], table->PcMoveTY[m]) == std::tie(sx, sy, tx, ty))
                 return table->PcMoveScore[m];
         return -1000;
     }
     Board board;
     Directions dirs;
-    int side = 0;
-    int player = 1;
+    int side, player;
     std::unique_ptr<Candidates> table = std::make_unique<Candidates>();
 };
 
