@@ -20,6 +20,7 @@
 #include "ui/picture_button.h"
 #include "ui/picture_store.h"
 #include "ui/player_panel_view.h"
+#include "ui/screen_fitting_area.h"
 #include "ui/window_art.h"
 
 namespace tallowen {
@@ -54,10 +55,11 @@ Form1::Form1(SetupWindow& model, PictureStore& pictures, PopupActions gameComman
     : model_(model), pictures_(pictures), menus_(std::move(gameCommands)), band_(600, kHeaderHeight, kBlack) {
     setWindowTitle(QStringLiteral("Tallowen"));
     setCursor(pictures_.cursor(kWindowCursor));
-    auto* grid = new QGridLayout(this);
+    auto* content = new QWidget;
+    auto* grid = new QGridLayout(content);
     grid->addWidget(makeHeader(), 0, 0, 1, 2);
     for (int i = 0; i < 2; ++i) {
-        auto* view = new PlayerPanelView(model_, i, model_.game().random, this);
+        auto* view = new PlayerPanelView(model_, i, model_.game().random, content);
         connect(view, &PlayerPanelView::changed, this, &Form1::mirror);
         connect(view, &PlayerPanelView::figureClicked, this, &Form1::openFigureSelection);
         grid->addWidget(view, 1, i);
@@ -71,7 +73,12 @@ Form1::Form1(SetupWindow& model, PictureStore& pictures, PopupActions gameComman
         Check3_->mirror(model_.Check3);
     });
     timers_.attach(model_.Timer2);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(new ScreenFittingArea(content, this));
+    window->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 Form1::~Form1() { model_.Timer2.setDriver(nullptr); }

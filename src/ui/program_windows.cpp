@@ -7,6 +7,7 @@
 #include "ui/frm_splash.h"
 #include "ui/game_session.h"
 #include "ui/picture_store.h"
+#include "ui/screen_fitting_area.h"
 #include "ui/system_palette.h"
 
 namespace tallowen {
@@ -40,7 +41,11 @@ void ProgramWindows::startUp(frmSplash* splash, StartUpHooks hooks) {
     QApplication::restoreOverrideCursor();
     if (splash) splash->hide();
     form1_.adjustSize();
-    if (const QScreen* screen = form1_.screen()) form1_.move(screen->geometry().center() - form1_.rect().center());
+    if (const QScreen* screen = form1_.screen()) {
+        QRect frame = form1_.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        form1_.move(placedInside(screen->availableGeometry(), frame));
+    }
     form1_.mirror();
     form1_.tellStoreMessages();
 }

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <array>
 #include <QUrl>
@@ -20,6 +21,7 @@
 #include "ui/hyper_link.h"
 #include "ui/logo_button.h"
 #include "ui/player_panel_view.h"
+#include "ui/screen_fitting_area.h"
 
 namespace tallowen {
 namespace {
@@ -275,6 +277,24 @@ TEST_F(Form1Test, AFigureOpensItsSelectionWhoseOkSnapsTheColourAndWhoseSliderRec
     EXPECT_EQ(game.HR2.BackColor, rgb(255, 135, 255));
     EXPECT_EQ(game.HR2.Caption, "8");
     EXPECT_EQ(game.Image1, 2);  // red and blue strongest: a person's third pointer
+}
+
+// The window is as large as its content where the screen has room for it; where it has not (a
+// scale of 2 here), the window stays on the screen and its content scrolls, down to "START".
+TEST_F(Form1Test, TheWindowFitsTheScreenAndScrollsWhereItHasNoRoom) {
+    open();
+    auto* area = form1.findChild<ScreenFittingArea*>();
+    ASSERT_NE(area, nullptr);
+    QApplication::processEvents();
+    EXPECT_TRUE(form1.screen()->availableGeometry().contains(form1.frameGeometry()));
+    const bool small = form1.devicePixelRatio() > 1;
+    EXPECT_EQ(area->verticalScrollBar()->isVisible(), small);
+    if (!small) {
+        EXPECT_EQ(form1.size(), area->widget()->size());
+    }
+    area->ensureWidgetVisible(form1.startButton());
+    const QRect start(form1.startButton()->mapTo(&form1, QPoint(0, 0)), form1.startButton()->size());
+    EXPECT_TRUE(form1.rect().contains(start));
 }
 
 }  // namespace
