@@ -3,6 +3,7 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <string_view>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
@@ -31,6 +32,7 @@ constexpr Command kCommands[] = {
 
 constexpr const char* kUsage =
     "usage: tallowen-engine COMMAND ...\n"
+    "       tallowen-engine help | --help | -h | --version\n"
     "  moves --rule star|cross GAMESTRING\n"
     "  play  --rule star|cross GAMESTRING [sx,sy:tx,ty ...]\n"
     "  bench\n"
@@ -51,6 +53,15 @@ int runTool(int argc, char** argv) {
     if (argc < 2) {
         std::cerr << kUsage;
         return 2;
+    }
+    const std::string_view first = argv[1];
+    if (first == "help" || first == "--help" || first == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (first == "--version") {
+        std::cout << "tallowen-engine " << TALLOWEN_VERSION << "\n";
+        return 0;
     }
     for (const Command& command : kCommands) {
         if (std::strcmp(argv[1], command.name) != 0) continue;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -25,6 +26,7 @@ TEST(EngineToolCommandLine, BadInputIsOneLineAndExitCodeTwo) {
         {"selfplay --rule star --p1 1 --p2 1 --store s", "tallowen-engine selfplay: option --store is used only with --record"},
         {"records --store ''", "tallowen-engine records: option --store is given an empty value"},
         {"selfplay --rule star --p1 1 --p2 1 --games --seed 4", "tallowen-engine selfplay: option --games needs a value"},
+        {"moves " + quoted("XX+-1") + " --rule", "tallowen-engine moves: option --rule needs a value"},
         {"moves --rule star --rule cross " + kOriginal, "tallowen-engine moves: option --rule is given twice"},
         {"fields extra", "tallowen-engine fields: unexpected argument 'extra'"},
         {"moves --rule \"$(printf 'st\\nar\\033\\377')Hráč's\" " + kOriginal,
@@ -63,6 +65,26 @@ TEST(EngineToolCommandLine, BadInputIsOneLineAndExitCodeTwo) {
     const ToolRun write = runTool("render " + star + kSmall + " /nonexistent-folder/board.png");
     EXPECT_EQ(write.exitCode, 1);
     EXPECT_EQ(write.err, "tallowen-engine render: cannot write '/nonexistent-folder/board.png' (No such file or directory)\n");
+}
+
+// Asked for help the tool prints its usage, which names every command it knows, on stdout and
+// succeeds; asked its version, it says it.
+TEST(EngineToolCommandLine, HelpAndVersionAnswerOnStdoutAndSucceed) {
+    const std::string unknown = runTool("frob").err;
+    const std::string known = unknown.substr(unknown.find("(commands:") + 10);
+    for (const char* ask : {"--help", "-h", "help"}) {
+        const ToolRun run = runTool(ask);
+        EXPECT_EQ(std::make_pair(run.exitCode, run.err), std::make_pair(0, std::string())) << ask;
+        EXPECT_EQ(run.out.rfind("usage: tallowen-engine COMMAND", 0), 0u) << ask;
+        std::istringstream commands(known.substr(0, known.find(')')));
+        for (std::string command; commands >> command;)
+            EXPECT_TRUE(run.out.find("\n  " + command + " ") != std::string::npos ||
+                        run.out.find("\n  " + command + "\n") != std::string::npos)
+                << ask << " lists " << command;
+    }
+    const ToolRun version = runTool("--version");
+    EXPECT_EQ(std::make_pair(version.exitCode, version.out),
+              std::make_pair(0, std::string("tallowen-engine " TALLOWEN_VERSION "\n")));
 }
 
 }  // namespace
