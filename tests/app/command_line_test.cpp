@@ -27,6 +27,12 @@ TEST(CommandLine, ChoosesTheGameAndRefusesWhatItCannotUse) {
     EXPECT_TRUE(stored.help);
     EXPECT_FALSE(stored.gameOptions);  // the setup window opens
     EXPECT_TRUE(parse({"--p2", "Player 2"}).options.gameOptions);
+    // Every thinking time the usage lists, none to 10 minutes.
+    for (int time = 0; time <= 4; ++time) {
+        const ParsedCommandLine p = parse({"--time1", std::to_string(time), "--time2=" + std::to_string(4 - time)});
+        EXPECT_FALSE(p.error) << time;
+        EXPECT_EQ(p.options.times, (std::array<int, 2>{time, 4 - time}));
+    }
 
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"--colour", "red"}, {"--time1", "5"}, {"--rule", "diagonal"}, {"--p1"},

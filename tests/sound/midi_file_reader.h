@@ -10,8 +10,17 @@
 
 namespace tallowen::testing {
 
+// A channel message: its status byte (kind and channel) and its data bytes.
+struct ReadEvent {
+    int tick = 0;
+    std::uint32_t status = 0, a = 0, b = 0;
+    bool isNoteOn() const { return (status & 0xF0) == 0x90 && b > 0; }
+    bool isNoteOff() const { return (status & 0xF0) == 0x80 || ((status & 0xF0) == 0x90 && b == 0); }
+};
+
 // What a Standard MIDI File holds, read independently of the writer and of FluidSynth.
 struct ReadTrack {
+    std::vector<ReadEvent> events;  // the channel messages in file order
     std::set<int> channels, programs;
     int notes = 0;
     int unmatched = 0;  // note-ons without their note-off, or note-offs without a note-on
@@ -79,6 +88,7 @@ inline std::optional<ReadMidi> readMidiFile(const std::string& bytes) {
             const std::uint32_t kind = status & 0xF0, channel = status & 0x0F;
             const std::uint32_t a = byte(), b = kind == 0xC0 || kind == 0xD0 ? 0 : byte();
             if (kind < 0x80 || kind == 0xF0 || a > 127 || b > 127) return std::nullopt;
+            track.events.push_back({track.endTick, status, a, b});
             track.channels.insert(static_cast<int>(channel));
             if (kind == 0xC0) track.programs.insert(static_cast<int>(a));
             const bool on = kind == 0x90 && b > 0;
