@@ -63,12 +63,16 @@ void rectangle(Surface& s, const FigureBox& b, Colour c, double D) {
     });
 }
 
+// The designs of nested outlines draw each outline filled, the outermost first, so that it reaches
+// in to the next one: neighbouring outlines meet, and every pixel shows the last outline around it.
 void triangle(Surface& s, const FigureBox& b, Colour c, double D) {
     forStep(0, b.Bw / 4, 1 / D, [&](double t) {
         const Colour col = shaded(c, 3.5, t, b.Bw);
         const double px = b.X + b.Bw / 4 + t / 2, py = b.Y + b.Bh - b.Bw / 4 - t / 2;
         const double qx = b.X + 3 * b.Bw / 4 - 1.5 * t;
         const double ax = b.X + b.Bw / 3 + t / 10, ay = b.Y + b.Bw / 4 + t / 4;
+        const SurfacePoint corners[] = {{px, py}, {qx + 1, py}, {ax, ay}};
+        s.filledPolygon(corners, col);
         s.line(px, py, qx, py, col);
         s.line(px, py, ax, ay, col);
         s.line(qx + 1, py, ax, ay, col);
@@ -81,6 +85,8 @@ void hexagon(Surface& s, const FigureBox& b, Colour c, double D) {
         const double xL = b.X + b.Bw / 4 + t / 2, xR = b.X + 3 * b.Bw / 4 - t / 2;
         const double yM = b.Y + b.Bh / 2, yT = b.Y + b.Bh / 4 + t / 2, yB = b.Y + 3 * b.Bh / 4 - t / 2;
         const double x1 = b.X + b.Bw / 4 + b.Bh / 4, x2 = b.X + 3 * b.Bw / 4 - b.Bh / 4;
+        const SurfacePoint corners[] = {{xL, yM}, {x1, yT}, {x2, yT}, {xR, yM}, {x2, yB}, {x1, yB}};
+        s.filledPolygon(corners, col);
         s.line(xL, yM, x1, yT, col);
         s.line(xR, yM, x2, yT, col);
         s.line(xL, yM, x1, yB, col);
@@ -101,6 +107,8 @@ std::array<RandomSpot, 11> randomSpots(const FigureBox& b, bool withSize, Random
     return spots;
 }
 
+// Six squares whose outlines shrink as the loop runs, filled; where squares cross, every pixel
+// shows the last outline around it, as outlines without gaps would.
 void smallSquares(Surface& s, const FigureBox& b, Colour c, double D, RandomSource& random) {
     const auto spots = randomSpots(b, true, random);
     forStep(b.Bw / 5, 0, -2.5 / D, [&](double t) {
@@ -108,36 +116,40 @@ void smallSquares(Surface& s, const FigureBox& b, Colour c, double D, RandomSour
         const Colour col = shaded(c, 3.5, u, b.Bw);
         for (int i = 0; i <= 5; ++i) {
             const RandomSpot& p = spots[static_cast<std::size_t>(i)];
-            s.box(p.px - u / 8 - p.f * t, p.py - u / 16 - p.f * t, p.px + u / 16 + p.f * t, p.py - u / 16 + p.f * t, col);
+            s.filledBox(p.px - u / 8 - p.f * t, p.py - u / 16 - p.f * t, p.px + u / 16 + p.f * t,
+                        p.py - u / 16 + p.f * t, col);
         }
     });
 }
 
+// Rings growing from the bright middle outwards, filled from the outermost in.
 void oval(Surface& s, const FigureBox& b, Colour c, double D) {
-    forStep(0, b.Bw / 5, 0.5 / D, [&](double t) {
+    forStepBackwards(0, b.Bw / 5, 0.5 / D, [&](double t) {
         const double u = b.Bw / 5 - t;
-        s.ellipse(b.X + b.Bw / 2 - u / 4, b.Y + b.Bh / 2 - u / 8, 4 * t / 3, shaded(c, 5.5, u, b.Bw), 0.5);
+        s.filledEllipse(b.X + b.Bw / 2 - u / 4, b.Y + b.Bh / 2 - u / 8, 4 * t / 3, shaded(c, 5.5, u, b.Bw), 0.5);
     });
 }
 
+// Four crossing ellipses whose rings shrink as the loop runs, filled as the small squares.
 void star(Surface& s, const FigureBox& b, Colour c, double D) {
     forStep(b.Bw / 5, 0, -1 / D, [&](double t) {
         const double u = b.Bw / 5 - t;
         const Colour col = shaded(c, 5.5, u, b.Bw);
         const double dx = u / 4, dy = u / 8;
-        s.ellipse(b.X + b.Bw / 3 + b.Bw / 5 - dx, b.Y + b.Bh / 2 - dy, t, col, 2.5);
-        s.ellipse(b.X + 2 * b.Bw / 3 - b.Bw / 5 - dx, b.Y + b.Bh / 2 - dy, t, col, 2.5);
-        s.ellipse(b.X + b.Bw / 2 - dx, b.Y + b.Bh / 4 + b.Bh / 5 - dy, t, col, 0.4);
-        s.ellipse(b.X + b.Bw / 2 - dx, b.Y + 3 * b.Bh / 4 - b.Bh / 5 - dy, t, col, 0.4);
+        s.filledEllipse(b.X + b.Bw / 3 + b.Bw / 5 - dx, b.Y + b.Bh / 2 - dy, t, col, 2.5);
+        s.filledEllipse(b.X + 2 * b.Bw / 3 - b.Bw / 5 - dx, b.Y + b.Bh / 2 - dy, t, col, 2.5);
+        s.filledEllipse(b.X + b.Bw / 2 - dx, b.Y + b.Bh / 4 + b.Bh / 5 - dy, t, col, 0.4);
+        s.filledEllipse(b.X + b.Bw / 2 - dx, b.Y + 3 * b.Bh / 4 - b.Bh / 5 - dy, t, col, 0.4);
     });
 }
 
+// Circles whose rings shrink as the loop runs, filled as the small squares.
 void smallCircles(Surface& s, const FigureBox& b, Colour c, double D, RandomSource& random) {
     const auto spots = randomSpots(b, false, random);
     forStep(b.Bw / 5, 0, -2.5 / D, [&](double t) {
         const double u = b.Bw / 5 - t;
         const Colour col = shaded(c, 3.5, u, b.Bw);
-        for (const RandomSpot& p : spots) s.ellipse(p.px - u / 8, p.py - u / 16, 0.4 * t, col, 1);
+        for (const RandomSpot& p : spots) s.filledEllipse(p.px - u / 8, p.py - u / 16, 0.4 * t, col, 1);
     });
 }
 

@@ -33,6 +33,8 @@ public:
     void box(double x1, double y1, double x2, double y2, Colour colour) override;
     void filledBox(double x1, double y1, double x2, double y2, Colour colour) override;
     void ellipse(double cx, double cy, double radius, Colour colour, double aspect) override;
+    void filledEllipse(double cx, double cy, double radius, Colour colour, double aspect) override;
+    void filledPolygon(std::span<const SurfacePoint> corners, Colour colour) override;
     std::optional<Colour> point(double x, double y) const override;
     void setPoint(double x, double y, Colour colour) override;
     void clear() override;
@@ -45,7 +47,8 @@ private:
     QPainter& painter();
     void usePen(Colour colour);
     void fill(int x1, int y1, int x2, int y2, Colour colour);
-    void ellipseOutline(int cx, int cy, int rx, int ry, QRgb colour);
+    void drawEllipse(double cx, double cy, double radius, Colour colour, double aspect, bool filled);
+    void ellipsePixels(int cx, int cy, int rx, int ry, QRgb colour, bool filled);
 
     QImage image_;
     std::unique_ptr<QPainter> painter_;

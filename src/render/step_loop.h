@@ -14,4 +14,12 @@ void forStep(double from, double to, double step, Body body) {
     }
 }
 
+// The values of the same loop, the last first.
+template <class Body>
+void forStepBackwards(double from, double to, double step, Body body) {
+    long count = 0;
+    forStep(from, to, step, [&](double) { ++count; });
+    for (long i = count - 1; i >= 0; --i) body(from + static_cast<double>(i) * step);
+}
+
 }  // namespace tallowen

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "engine/colour.h"
 
@@ -20,6 +21,12 @@ inline HalfAxes ellipseHalfAxes(double radius, double aspect) {
     return {radius, radius};
 }
 
+// A corner of a polygon, in pixels.
+struct SurfacePoint {
+    double x = 0;
+    double y = 0;
+};
+
 // A picture that keeps its drawing in a backing image. Coordinates are pixels from the top left;
 // fractional coordinates are rounded to whole pixels (halves to even) when a primitive is drawn,
 // and nothing is antialiased. Boxes include both corners.
@@ -31,6 +38,10 @@ public:
     virtual void box(double x1, double y1, double x2, double y2, Colour colour) = 0;
     virtual void filledBox(double x1, double y1, double x2, double y2, Colour colour) = 0;
     virtual void ellipse(double cx, double cy, double radius, Colour colour, double aspect) = 0;
+    // The outline above and everything inside it.
+    virtual void filledEllipse(double cx, double cy, double radius, Colour colour, double aspect) = 0;
+    // The pixels whose middles lie inside the polygon with these corners; its edges are not drawn.
+    virtual void filledPolygon(std::span<const SurfacePoint> corners, Colour colour) = 0;
 
     // The colour at (x, y), or nothing outside the picture.
     virtual std::optional<Colour> point(double x, double y) const = 0;

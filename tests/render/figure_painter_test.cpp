@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <deque>
 #include <vector>
 
 #include "render/figure_painter.h"
@@ -71,10 +73,10 @@ TEST(FigurePainter, EachFaceLevelAddsOnlyItsGroupEyesThenBrowsThenAMouth) {
 
 TEST(FigurePainter, ShadingCapsComponentsAt255) {
     // The oval's first, smallest ring is shaded to 265 red and 280 green and blue; its largest
-    // carries three quarters of the colour.
-    const QImage oval = painted(80, 60, 0, 0, Figure{kOval, rgb(200, 0, 0), 0}, 60, true, 3);
+    // carries three quarters of the colour (at its bottom, where the next ring stays a row higher).
+    const QImage oval = painted(80, 60, 0, 0, Figure{kOval, rgb(200, 0, 0), 0}, 60, true, 1);
     EXPECT_EQ(colourAt(oval, 36, 28), kWhite);
-    EXPECT_EQ(colourAt(oval, 61, 30), rgb(150, 0, 0));
+    EXPECT_EQ(colourAt(oval, 40, 41), rgb(150, 0, 0));
 }
 
 TEST(FigurePainter, DetailZeroDrawsAsDensityOneAndDensityThickensTheShading) {
@@ -84,6 +86,78 @@ TEST(FigurePainter, DetailZeroDrawsAsDensityOneAndDensityThickensTheShading) {
         EXPECT_TRUE(painted(80, 60, 0, 0, figure, 60, true, 0) == one) << code;
         EXPECT_FALSE(painted(80, 60, 0, 0, figure, 60, true, 3) == one) << code;
     }
+}
+
+// A figure painted unframed, half as large again as its cell, into the middle cell of a picture
+// three cells wide and high with the given background.
+QImage onBackground(const Figure& figure, double H, int density, Colour back) {
+    const double W = H / 3 * 4;
+    ImageSurface s(static_cast<int>(std::ceil(3 * W)), static_cast<int>(std::ceil(3 * H)), back);
+    RandomSource random(1);
+    DRWP2(s, 1, 1, figure, H, false, density, random);
+    return s.image();
+}
+
+// The pixels that follow the background (they differ between the figure painted on black and on
+// white) but that the background cannot reach from the picture's edge without crossing the figure.
+int holesIn(const QImage& onBlack, const QImage& onWhite) {
+    const int w = onBlack.width(), h = onBlack.height();
+    std::vector<char> background(static_cast<std::size_t>(w * h)), reached(background.size());
+    std::deque<std::pair<int, int>> todo;
+    const auto reach = [&](int x, int y) {
+        const auto i = static_cast<std::size_t>(y * w + x);
+        if (x < 0 || y < 0 || x >= w || y >= h || !background[i] || reached[i]) return;
+        reached[i] = 1;
+        todo.emplace_back(x, y);
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            background[static_cast<std::size_t>(y * w + x)] = onBlack.pixel(x, y) != onWhite.pixel(x, y);
+    for (int x = 0; x < w; ++x) reach(x, 0), reach(x, h - 1);
+    for (int y = 0; y < h; ++y) reach(0, y), reach(w - 1, y);
+    for (; !todo.empty(); todo.pop_front()) {
+        const auto [x, y] = todo.front();
+        reach(x - 1, y), reach(x + 1, y), reach(x, y - 1), reach(x, y + 1);
+    }
+    int holes = 0;
+    for (std::size_t i = 0; i < background.size(); ++i) holes += background[i] && !reached[i];
+    return holes;
+}
+
+// Neighbouring rings of a design meet, so that no background shows through a figure at any size
+// or detail level (the board's smallest cells to the setup window's previews). The small squares
+// and circles lie where the random source puts them; this one leaves no gap enclosed between them.
+TEST(FigurePainter, NoDesignLeavesAHoleForTheBackgroundToShowThrough) {
+    for (int code = kRectangle; code <= kSmallField; ++code)
+        for (double H : {15.0, 24.0, 37.0, 60.0, 96.0, 150.0})
+            for (int density = 1; density <= 3; ++density) {
+                const Figure figure{code, kOrange, 0};
+                const int holes =
+                    holesIn(onBackground(figure, H, density, kBlack), onBackground(figure, H, density, kWhite));
+                EXPECT_EQ(holes, 0) << "design " << code << ", cell height " << H << ", density " << density;
+            }
+}
+
+// Between neighbouring rings lies the colour of one of them, never a speckle of another: an oval
+// darkens steadily from its bright middle to its rim, so no pixel in it is darker than all four of
+// its neighbours.
+TEST(FigurePainter, AnOvalHasNoSpeckleDarkerThanTheRingsAroundIt) {
+    for (double H : {45.0, 90.0})
+        for (int density = 1; density <= 3; ++density) {
+            const QImage oval = onBackground(Figure{kOval, rgb(0, 127, 225), 0}, H, density, kBlack);
+            const auto brightness = [&](int x, int y) {
+                const QRgb p = oval.pixel(x, y);
+                return qRed(p) + qGreen(p) + qBlue(p);
+            };
+            int speckles = 0;
+            for (int y = 1; y + 1 < oval.height(); ++y)
+                for (int x = 1; x + 1 < oval.width(); ++x) {
+                    const int b = brightness(x, y);
+                    speckles += b < brightness(x - 1, y) && b < brightness(x + 1, y) && b < brightness(x, y - 1) &&
+                                b < brightness(x, y + 1);
+                }
+            EXPECT_EQ(speckles, 0) << "cell height " << H << ", density " << density;
+        }
 }
 
 TEST(FigurePainter, OnlyCaptionsOneToEightNameAFigureAndStoredDetailLevelsMapOntoFourDensities) {

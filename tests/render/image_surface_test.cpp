@@ -75,6 +75,36 @@ TEST(ImageSurface, EllipsesFollowTheAspectRuleAndAreClosedSymmetricUnfilledOutli
     EXPECT_EQ(edge.point(4, 4), kInk) << "a vanishing ellipse is a dot at the rounded centre";
 }
 
+// Filled shapes: an ellipse is its outline and everything inside it, clipped at the picture's
+// edges; a polygon covers the pixels whose middles lie inside it.
+TEST(ImageSurface, FilledEllipsesAreTheirOutlineAndItsInsideAndPolygonsTheirInside) {
+    for (const double aspect : {0.5, 1.0, 2.5})
+        for (const double radius : {1.0, 4.0, 13.0}) {
+            ImageSurface outline(41, 41, kBack), filled(41, 41, kBack);
+            outline.ellipse(20, 20, radius, kInk, aspect);
+            filled.filledEllipse(20, 20, radius, kInk, aspect);
+            for (int y = 0; y < 41; ++y) {
+                int first = 41, last = -1;
+                for (int x = 0; x < 41; ++x)
+                    if (outline.point(x, y) == kInk) first = std::min(first, x), last = std::max(last, x);
+                for (int x = 0; x < 41; ++x)
+                    ASSERT_EQ(filled.point(x, y), x >= first && x <= last ? kInk : kBack)
+                        << radius << " " << aspect << " at " << x << "," << y;
+            }
+        }
+    ImageSurface edge(10, 10, kBack);
+    edge.filledEllipse(-3, 12, 8, kInk, 1);
+    EXPECT_EQ(edge.point(0, 9), kInk);
+    EXPECT_EQ(edge.point(9, 0), kBack);
+
+    ImageSurface triangle(10, 10, kBack);
+    const SurfacePoint corners[] = {{1, 1}, {8.5, 1}, {1, 8}};  // 8.5 rounds to 8
+    triangle.filledPolygon(corners, kInk);
+    EXPECT_EQ(inkExtent(triangle), (std::array<int, 4>{1, 1, 7, 7}));
+    EXPECT_EQ(triangle.point(2, 2), kInk);
+    EXPECT_EQ(triangle.point(6, 6), kBack);
+}
+
 TEST(ImageSurface, PointsOutsideHaveNoColourAndDrawingIsClipped) {
     ImageSurface s(8, 6, kBack);
     s.setPoint(2, 3, rgb(10, 20, 30));
