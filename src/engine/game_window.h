@@ -136,12 +136,16 @@ public:
     Shape Shape2;  // last move's target
     Shape Shape3;  // selection frame
     std::array<Line, 3> Line1;
-    std::string Caption = "Tallowen";
+    // The window's title while the computer searches: "Tallowen -" and the percentage; empty
+    // otherwise, when the title is the caption of the title bar.
+    std::string Caption;
     bool Visible = false;
     bool Minimized = false;
     SetupChoices setup;
 
     const Appearance& looksOf(int player) const { return player == 1 ? HR1 : HR2; }
+    // What task bars and window switchers show: the search's progress, else the field's caption.
+    const std::string& title() const { return Caption.empty() ? Label2.Caption : Caption; }
 
 private:
     void gameStart();    // Timer1

@@ -12,13 +12,18 @@ namespace tallowen {
 
 namespace {
 
-constexpr const char* kTitle = "Tallowen";
+constexpr const char* kProgressTitle = "Tallowen -";
 constexpr int kTargetClickDelayMs = 750;
 constexpr int kSourceClickDelayMs = 100;
 
 // The percentage label's text: a blank, the whole percentage, "% ".
 std::string percentText(double percentage) {
     return withSignBlank(static_cast<long>(std::floor(percentage))) + "% ";
+}
+
+// The window's title during a search; at 100 per cent it is the caption again.
+std::string progressTitle(double percentage) {
+    return percentage >= 100 ? std::string() : kProgressTitle + percentText(percentage);
 }
 
 }  // namespace
@@ -64,8 +69,7 @@ bool ComputerOpponent::PcIQ(int player, int level) {
         view.fillProgress((n - 1) * x + y, strip);
         percentage += step;
         game_.Label1.Caption = percentText(percentage);
-        game_.Caption = std::string(kTitle) + " -" + game_.Label1.Caption;
-        if (std::floor(percentage) >= 100) game_.Caption = kTitle;
+        game_.Caption = progressTitle(std::floor(percentage));
         game_.runPendingEvents();
         if (game_.positionEpoch() != epoch || searches_ != search) {
             stopThinking();
@@ -113,7 +117,7 @@ void ComputerOpponent::showMasterProgress(int percent, Colour strip) {
     // The strip has a unit for each per cent of the budget.
     for (; stripFilled_ < std::min(percent, 100); ++stripFilled_) game_.view().fillProgress(stripFilled_, strip);
     game_.Label1.Caption = percentText(percent);
-    game_.Caption = percent >= 100 ? kTitle : std::string(kTitle) + " -" + game_.Label1.Caption;
+    game_.Caption = progressTitle(percent);
 }
 
 void ComputerOpponent::chooseMove(int sx, int sy, int tx, int ty) {
@@ -132,7 +136,7 @@ void ComputerOpponent::cancelThinking() {
 void ComputerOpponent::stopThinking() {
     game_.view().clearProgress();
     game_.Picture9.Visible = false;
-    game_.Caption = kTitle;
+    game_.Caption.clear();
 }
 
 void ComputerOpponent::TimPC() {

@@ -164,8 +164,8 @@ void Tallow::mirror() {
         board_.setCursor(pointerPictures_(pointer));
         shownPointer_ = pointer;
     }
-    const QString caption = QString::fromStdString(game_.Caption);
-    if (windowTitle() != caption) setWindowTitle(caption);
+    const QString title = QString::fromStdString(game_.title());
+    if (windowTitle() != title) setWindowTitle(title);
     if (isVisible() != game_.Visible) setVisible(game_.Visible);
 }
 

@@ -52,7 +52,8 @@ window_named() {
   echo "$id"
 }
 gone() { [ -z "$(visible "$1")" ]; }
-# Windows by id: the setup and game windows are both called "Tallowen".
+# Windows by id: the game window's title follows its field and, while the computer thinks, its
+# progress.
 mapped() { local info; info=$(xwininfo -id "$1" 2>/dev/null) || return 1; grep -q IsViewable <<<"$info"; }
 unmapped() { ! mapped "$1"; }
 # Sets X Y W H to the geometry of window $1.
@@ -152,7 +153,7 @@ setup_pc
 setup_field_quick_atack
 setup_start
 wait_until 5 unmapped "$setup"
-board=$(window_named '^Tallowen$' 10)
+board=$(window_named '^Tallowen - Quick atack$' 10)
 pass
 
 step="the computer game ends and its record is stored (a tie is not: then \"Restart game\")"

@@ -26,6 +26,7 @@ struct StripView : HeadlessBoardView {
 // Player 1's (2, 2) can grow to (1, 2) or (3, 2), each next to one of player 2's pieces; all else
 // is holes.
 const std::string kTwoEqualMoves = "00000" "00000" "-X+X-" "00000" "00000" "1";
+constexpr const char* kCaption = "Tallowen - Test field";
 
 // A game window on a virtual clock with the computer player attached, started as the setup window
 // starts it.
@@ -33,6 +34,7 @@ struct ComputerOpponentTest : ::testing::Test {
     ComputerOpponentTest() { game.setComputerPlayer(&computer); }
     void start(const std::string& gameString, const std::string& p1 = "Ann") {
         headless.start(MoveRule::Star, gameString, p1, "Bob");
+        game.Label2.Caption = kCaption;
         game.Picture9.Visible = true;
         view.filled.clear();
         view.clears = 0;
@@ -82,14 +84,14 @@ TEST_F(ComputerOpponentTest, TheThinkingDisplayFollowsTheScanAndASideWithoutAMov
     start("+" + std::string(47, 'X') + "-1");  // 7 x 7: the percentage grows by 100 / 48 a cell
     std::vector<std::pair<std::string, std::string>> shown;
     game.setPendingEvents([&] {
-        shown.emplace_back(game.Label1.Caption, game.Caption);
+        shown.emplace_back(game.Label1.Caption, game.title());
         EXPECT_TRUE(game.Picture9.Visible);
     });
     ASSERT_TRUE(computer.PcIQ(1, 3));
     ASSERT_EQ(shown.size(), 49u);
     EXPECT_EQ(shown[17], std::make_pair(std::string(" 37% "), std::string("Tallowen - 37% ")));
-    EXPECT_EQ(shown[48], std::make_pair(std::string(" 102% "), std::string("Tallowen")));
-    EXPECT_EQ(game.Caption, "Tallowen");
+    EXPECT_EQ(shown[48], std::make_pair(std::string(" 102% "), std::string(kCaption)));
+    EXPECT_EQ(game.title(), kCaption);
     EXPECT_FALSE(game.Picture9.Visible);
     EXPECT_EQ(view.scale, 49 - 7 - 1);
     ASSERT_EQ(view.filled.size(), 49u);
@@ -117,7 +119,7 @@ TEST_F(ComputerOpponentTest, ARestartOrClosingWhileEventsRunDropsTheSearch) {
         EXPECT_FALSE(computer.PcIQ(1, 2));
         game.setPendingEvents(nullptr);
         EXPECT_FALSE(game.Picture9.Visible);
-        EXPECT_EQ(game.Caption, "Tallowen");
+        EXPECT_EQ(game.title(), kCaption);
         for (const Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC})
             EXPECT_TRUE(!timer->enabled() || (!close && timer != &game.TimPC)) << timer->name();
         clock.advance(5000);  // a restarted game waits for its first click
