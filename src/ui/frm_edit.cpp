@@ -145,7 +145,9 @@ bool frmEdit::eventFilter(QObject* watched, QEvent* event) {
     if (watched != picEdit_) return QDialog::eventFilter(watched, event);
     const double w = surface_.innerWidth(), h = surface_.innerHeight();
     switch (event->type()) {
-        case QEvent::MouseButtonPress: {
+        // A press that quickly follows the last comes as a double-click: it is a press all the same.
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const QPointF at = mouse->position();
             paintCells(model_.picEdit_MouseDown(buttonOf(mouse->button()), at.x(), at.y(), w, h));

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -56,7 +57,8 @@ protected:
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     }
     QRadioButton* option(const QString& text) {
-        return testing::findWidget<QRadioButton>(form1, [&](QRadioButton& o) { return o.text() == text; });
+        return &testing::theWidget<QRadioButton>(form1, "option " + text.toStdString(),
+                                                 [&](QRadioButton& o) { return o.text() == text; });
     }
     void newGame() { choose(form1.menus().Ppm(), {"&Nová hra", "Opravdu?", "New game"}); }
 };
@@ -64,6 +66,7 @@ protected:
 TEST_F(Form1Test, StartsWithTwoPeopleWithoutTimeOnStarAndOriginalAndOffersWhatTheyMayDo) {
     open();
     EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form1.windowTitle(), "Tallowen");
     EXPECT_EQ(form1.cursor().pixmap().toImage(), pictures.Image1(10));
     for (int i = 0; i < 2; ++i) {
         PlayerPanelView* panel = form1.panel(i);
@@ -95,6 +98,7 @@ TEST_F(Form1Test, StartsWithTwoPeopleWithoutTimeOnStarAndOriginalAndOffersWhatTh
     QTest::mouseClick(form1.logo(), Qt::LeftButton);
     frmAbout& about = form1.about();
     EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(about.windowTitle(), "About Tallowen");
     EXPECT_EQ(about.parentWidget(), &form1);
     EXPECT_EQ(about.windowModality(), Qt::WindowModal);
     LinkCatcher catcher;
@@ -128,6 +132,9 @@ TEST_F(Form1Test, StartHandsTheExactNamesOverAndNewGameComesBackWithEveryChoiceK
     EXPECT_EQ(game.Label5.Caption, "I'm Tie");
     EXPECT_EQ(game.Label6.Caption, ":-) Genius");
     EXPECT_EQ(game.Label2.Caption, "Tallowen - Quick atack");
+    EXPECT_EQ(session.window().windowTitle(), "Tallowen - Quick atack") << "the title is the title bar's caption";
+    EXPECT_TRUE(testing::findWidget<QLabel>(session.window(),
+                                            [](QLabel& l) { return l.text() == "Tallowen - Quick atack"; }));
     EXPECT_EQ(game.Label4, builtInFields()[2].field + "1");
     EXPECT_EQ(game.Label8, "2");
     EXPECT_FALSE(form1.isVisible());
@@ -152,10 +159,12 @@ TEST_F(Form1Test, StartHandsTheExactNamesOverAndNewGameComesBackWithEveryChoiceK
     EXPECT_EQ(form1.panel(0)->Text3()->count(), 2);
     type(0, "");
     type(1, "");
+    form1.fieldList()->setCurrentRow(3);
     QTest::mouseClick(form1.startButton(), Qt::LeftButton);
+    EXPECT_EQ(session.window().windowTitle(), "Tallowen - Big battle") << "the title follows the field";
     EXPECT_EQ(game.Label5.Caption, "Hráč 1");
     EXPECT_EQ(game.Label6.Caption, "Hráč 2");
-    EXPECT_EQ(game.Label4.size(), 50u) << "the movement is added once";
+    EXPECT_EQ(game.Label4, builtInFields()[3].field + "1") << "the mover is added once";
 
     choose(form1.menus().Ppm(), {"&Konec", "Really exit?", "Really exit!"});
     EXPECT_EQ(ends, 1);
@@ -214,7 +223,9 @@ TEST_F(Form1Test, StoredGamesShowAsResultsAndBringKnownFiguresAndUnreadableOnesA
     auto* results = form1.findChild<frmVlst*>();
     ASSERT_TRUE(results && QTest::qWaitForWindowExposed(results));
     EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(results->windowTitle(), "Results");
     auto* combo = results->findChild<QComboBox*>();
+    ASSERT_TRUE(combo);
     EXPECT_EQ(combo->currentText(), "PC Genius");
     const auto lists = results->findChildren<QListWidget*>();
     ASSERT_EQ(lists.size(), 2);
@@ -222,6 +233,7 @@ TEST_F(Form1Test, StoredGamesShowAsResultsAndBringKnownFiguresAndUnreadableOnesA
               (QStringList{"Won\t\t0 games", "Lost\t\t1 game", "Total played\t1 game", "Success\t\t37.5%"}));
     // The computer's red rectangle, low on the left where no face mark reaches.
     auto* figure = results->findChild<FigureBox*>();
+    ASSERT_TRUE(figure);
     const QColor shown = testing::pixelOf(*figure, QPoint(figure->width() / 5, figure->height() * 7 / 10));
     EXPECT_GT(shown.red() - shown.blue(), 100);
     combo->setCurrentIndex(1);
@@ -233,6 +245,7 @@ TEST_F(Form1Test, StoredGamesShowAsResultsAndBringKnownFiguresAndUnreadableOnesA
                            "Movement\tCross", "Turns\t\t60", "Winner\t\tEva(62.5%)",
                            "Game time for plr.1\t10 minut", "Game time for plr.2\t60 minut"}));
     auto* pager = results->findChild<QScrollBar*>();
+    ASSERT_TRUE(pager);
     EXPECT_EQ(pager->maximum(), 1);
     pager->setValue(1);
     EXPECT_EQ(textsOf(lists[1])[1], "Player 1\t\tEva(30)");
@@ -252,13 +265,16 @@ TEST_F(Form1Test, AFigureOpensItsSelectionWhoseOkSnapsTheColourAndWhoseSliderRec
     QTest::mouseClick(form1.panel(0)->Picture7(), Qt::LeftButton);
     frmVyb& selection = form1.figureSelection();
     ASSERT_TRUE(selection.isVisible());
+    EXPECT_EQ(selection.windowTitle(), "Figure selection of player 1");
     const auto sliders = selection.findChildren<QScrollBar*>();
     ASSERT_EQ(sliders.size(), 3);
     EXPECT_EQ((std::array{sliders[0]->value(), sliders[1]->value(), sliders[2]->value()}), (std::array{0, 2, 4}));
     auto* combo = selection.findChild<QComboBox*>();
+    auto* ok = selection.findChild<QPushButton*>();
+    ASSERT_TRUE(combo && ok);
     EXPECT_EQ(combo->currentText(), "Rectangle");
     const int shown = setup.panels[0].Picture7.revision;
-    QTest::mouseClick(selection.findChild<QPushButton*>(), Qt::LeftButton);
+    QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(game.HR1.BackColor, rgb(255, 135, 15));
     EXPECT_EQ(game.HR1.ForeColor, rgb(255, 127, 127));
     EXPECT_GT(setup.panels[0].Picture7.revision, shown) << "the setup window's preview is repainted";
@@ -266,6 +282,7 @@ TEST_F(Form1Test, AFigureOpensItsSelectionWhoseOkSnapsTheColourAndWhoseSliderRec
 
     QTest::mouseClick(form1.panel(1)->Picture7(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&selection));
+    EXPECT_EQ(selection.windowTitle(), "Figure selection of player 2");
     EXPECT_EQ(combo->currentText(), "Small field");
     const int before = setup.frmVyb.Picture2.revision;
     sliders[0]->setValue(0);  // red at full strength
@@ -273,7 +290,7 @@ TEST_F(Form1Test, AFigureOpensItsSelectionWhoseOkSnapsTheColourAndWhoseSliderRec
     EXPECT_EQ(setup.frmVyb.Picture2.revision, before);
     EXPECT_TRUE(QTest::qWaitFor([&] { return setup.frmVyb.Picture2.revision == before + 1; }, 2000));
     EXPECT_EQ(setup.frmVyb.Picture2.colour, rgb(255, 135, 255));
-    QTest::mouseClick(selection.findChild<QPushButton*>(), Qt::LeftButton);
+    QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(game.HR2.BackColor, rgb(255, 135, 255));
     EXPECT_EQ(game.HR2.Caption, "8");
     EXPECT_EQ(game.Image1, 2);  // red and blue strongest: a person's third pointer

@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
+#include <utility>
+#include <vector>
 
 #include "records/setting_paths.h"
 #include "program_fixture.h"
@@ -28,7 +31,13 @@ protected:
         QTest::mouseClick(window.picEdit(), button, {}, cellCentre(x, y));
     }
     QPushButton* save() {
-        return testing::findWidget<QPushButton>(window, [](QPushButton& b) { return b.text() == "SAVE"; });
+        return &testing::theWidget<QPushButton>(window, "SAVE", [](QPushButton& b) { return b.text() == "SAVE"; });
+    }
+    QLineEdit& nameBox() {
+        return testing::theWidget<QLineEdit>(window, "name box", [](QLineEdit& e) { return !e.isReadOnly(); });
+    }
+    QLineEdit& sideBox() {
+        return testing::theWidget<QLineEdit>(window, "side box", [](QLineEdit& e) { return e.isReadOnly(); });
     }
 
     FieldEditor editor;
@@ -38,8 +47,9 @@ protected:
 TEST_F(FrmEditTest, MirrorPaintsTheOtherPlayerOppositeAndTheSpinnerKeepsTheSideWithinSixToFifteen) {
     editor.EDM(std::string(48, 'X') + "0");
     window.present();
-    EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "7");
-    QTest::mouseClick(window.findChild<QCheckBox*>(), Qt::LeftButton);
+    EXPECT_EQ(window.windowTitle(), "Editor");
+    EXPECT_EQ(sideBox().text(), "7");
+    QTest::mouseClick(&testing::theWidget<QCheckBox>(window, "Mirror"), Qt::LeftButton);
     click(Qt::RightButton, 3, 3);  // brush: player 1
     EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(0)) << "the brush shows";
     click(Qt::LeftButton, 0, 0);
@@ -49,12 +59,42 @@ TEST_F(FrmEditTest, MirrorPaintsTheOtherPlayerOppositeAndTheSpinnerKeepsTheSideW
     EXPECT_GT(p1.red(), p1.blue());
     EXPECT_GT(p2.blue(), p2.red());
 
-    auto* spinner = window.findChild<QScrollBar*>();
-    for (int i = 0; i < 3; ++i) spinner->setValue(0);
-    EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "6");
-    EXPECT_EQ(spinner->value(), 1);
-    for (int i = 0; i < 12; ++i) spinner->setValue(2);
-    EXPECT_EQ(window.findChildren<QLineEdit*>()[1]->text(), "15");
+    QScrollBar& spinner = testing::theWidget<QScrollBar>(window, "spinner");
+    for (int i = 0; i < 3; ++i) spinner.setValue(0);
+    EXPECT_EQ(sideBox().text(), "6");
+    EXPECT_EQ(spinner.value(), 1);
+    for (int i = 0; i < 12; ++i) spinner.setValue(2);
+    EXPECT_EQ(sideBox().text(), "15");
+}
+
+// However quickly a person clicks, each press counts once: Qt delivers a press that quickly follows
+// the last as a double-click, with either button.
+TEST_F(FrmEditTest, EveryPressCountsOnceHoweverQuicklyItFollowsTheLast) {
+    editor.EDM(std::string(48, 'X') + "0");
+    window.present();
+    QWindow* screen = window.windowHandle();
+    const auto at = [&](QPoint p) { return window.picEdit()->mapTo(&window, p); };
+    // Four quick right presses step the brush four times, round to where it began.
+    std::vector<int> brushes;
+    QTest::mouseClick(screen, Qt::RightButton, {}, at(cellCentre(3, 3)));
+    brushes.push_back(editor.brush);
+    for (int i = 0; i < 3; ++i) {
+        testing::quickClick(screen, Qt::RightButton, at(cellCentre(3, 3)));
+        brushes.push_back(editor.brush);
+    }
+    EXPECT_EQ(brushes, (std::vector<int>{kEditorPlayer1, kEditorPlayer2, kEditorHole, kEditorEmpty}));
+    EXPECT_EQ(window.picEdit()->cursor().pixmap().toImage(), pictures.Image1(12)) << "the empty cell's brush shows";
+
+    // Two cells cycle through every brush, each time painted by two quick left presses either
+    // side of their border.
+    const QPoint border(window.picEdit()->width() / 7, cellCentre(0, 0).y());
+    for (int i = 0; i < 4; ++i) {
+        QTest::mouseClick(screen, Qt::RightButton, {}, at(cellCentre(3, 3)));
+        QTest::mouseClick(screen, Qt::LeftButton, {}, at(border - QPoint(2, 0)));
+        testing::quickClick(screen, Qt::LeftButton, at(border + QPoint(2, 0)));
+        EXPECT_EQ(std::make_pair(editor.cell(0, 0), editor.cell(1, 0)), std::make_pair(editor.brush, editor.brush))
+            << "brush " << editor.brush;
+    }
 }
 
 TEST_F(FrmEditTest, SavingRefusesAFieldWithoutAFreeCellOrAPlayerAndStoresAGoodOne) {
@@ -72,7 +112,7 @@ TEST_F(FrmEditTest, SavingRefusesAFieldWithoutAFreeCellOrAPlayerAndStoresAGoodOn
 
     setup.library.ADDMAP_Click(editor);
     window.present();
-    auto* name = window.findChildren<QLineEdit*>()[0];
+    QLineEdit* name = &nameBox();
     EXPECT_EQ(name->text(), "New field");
     name->selectAll();
     QTest::keyClick(name, Qt::Key_Delete);

@@ -6,10 +6,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "../sound/scripted_device.h"
 #include "../sound/short_tune.h"
 #include "../temp_dir.h"
+#include "program_fixture.h"
 
 namespace tallowen {
 namespace {
@@ -54,6 +56,15 @@ TEST_F(MPlayTest, TheListPlaysWhatIsClickedAndClosingOnlyHides) {
     EXPECT_EQ(device.calls,
               (Texts{"stop", "close", "close", "open Beta.mid", "play", "close", "open Alpha.mid", "play"}));
     EXPECT_TRUE(window.knob()->isVisible());
+    EXPECT_EQ(window.windowTitle(), "Tallowen - Music");
+
+    // Quick presses either side of the border of two tracks play each in turn.
+    device.calls.clear();
+    const QRect beta = list->visualItemRect(list->item(2));
+    const auto at = [&](int y) { return list->viewport()->mapTo(&window, QPoint(beta.center().x(), y)); };
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at(beta.top() + 2));
+    testing::quickClick(window.windowHandle(), Qt::LeftButton, at(beta.top() - 2));
+    EXPECT_EQ(device.calls, (Texts{"close", "open Beta.mid", "play", "close", "open Alpha.mid", "play"}));
 
     // The knob follows the position on the window's own timer.
     device.length_ = 100;

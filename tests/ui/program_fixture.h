@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QStyleHints>
 #include <QTest>
 #include <functional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "../records/test_store.h"
@@ -22,6 +25,21 @@ T* findWidget(QWidget& root, const std::function<bool(T&)>& matches = [](T&) { r
     for (QWidget* w : root.findChildren<QWidget*>())
         if (auto* t = dynamic_cast<T*>(w); t && matches(*t)) return t;
     return nullptr;
+}
+
+// The widget a test goes on to use: a missing one fails the test (by an exception, which the test
+// reports) instead of crashing it.
+template <typename T>
+T& theWidget(QWidget& root, const std::string& what, const std::function<bool(T&)>& matches = [](T&) { return true; }) {
+    if (T* found = findWidget<T>(root, matches)) return *found;
+    throw std::runtime_error("no " + what + " in the window");
+}
+
+// A click that follows the last one at once, as a person clicking quickly: Qt delivers its press,
+// within the double-click time and distance of the last press of that button, as a double-click.
+inline void quickClick(QWindow* window, Qt::MouseButton button, QPoint at) {
+    QTest::lastMouseTimestamp -= QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    QTest::mouseClick(window, button, {}, at);
 }
 
 // Walks a popup menu by the texts a person reads, every step enabled, and chooses the last one.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <array>
 #include <QTimer>
 #include <QWindow>
 
@@ -29,13 +30,15 @@ protected:
     TallowTest() { session.setOnToggleMusic([this] { ++musicToggles; }); }
 
     Tallow& window() { return session.window(); }
-    BoardWidget& board() { return *findWidget<BoardWidget>(window()); }
+    BoardWidget& board() { return testing::theWidget<BoardWidget>(window(), "board"); }
 
     // Starts a game as the command line hands it over and waits for the first mover's turn.
-    void start(const std::string& field, const std::string& p1, const std::string& p2, bool gameString = false) {
+    void start(const std::string& field, const std::string& p1, const std::string& p2, bool gameString = false,
+               std::array<int, 2> times = {0, 0}) {
         CommandLine options;
         (gameString ? options.game : options.field) = field;
         options.names = {p1, p2};
+        options.times = times;
         FieldLibrary library(store);
         applyHandOver(*handOver(options, library).game, game);
         session.startGame();
@@ -68,7 +71,15 @@ protected:
         waitForTurn();
     }
     PictureButton& button(const QString& toolTip) {
-        return *findWidget<PictureButton>(window(), [&](PictureButton& b) { return b.toolTip() == toolTip; });
+        return testing::theWidget<PictureButton>(window(), "button " + toolTip.toStdString(),
+                                                 [&](PictureButton& b) { return b.toolTip() == toolTip; });
+    }
+    // The visible label whose text begins so, where the window shows it.
+    QPoint labelAt(const QString& text) {
+        const QLabel& label = testing::theWidget<QLabel>(window(), "label " + text.toStdString(), [&](QLabel& l) {
+            return l.isVisible() && l.text().startsWith(text);
+        });
+        return label.mapTo(&window(), label.rect().center());
     }
     void clickButton(const QString& toolTip) { clickAt(button(toolTip), QPoint(11, 11)); }
 
@@ -86,7 +97,7 @@ protected:
         QTimer events;
         QObject::connect(&events, &QTimer::timeout, [&] {
             if (undone || !game.Picture9.Visible) return;
-            progressShown = progressShown || window().windowTitle().startsWith("Tallowen - ");
+            progressShown = progressShown || window().windowTitle().endsWith("% ");
             if (++ticksWhileThinking < 10 || !progressShown) return;
             undone = true;
             clickButton("Undo");
@@ -96,7 +107,7 @@ protected:
         clickCell(2, 2);
         ASSERT_TRUE(QTest::qWaitFor([&] { return undone; }, kWait));
         EXPECT_FALSE(game.Picture9.Visible) << "the search stopped";
-        EXPECT_EQ(window().windowTitle(), "Tallowen");
+        EXPECT_EQ(window().windowTitle(), "Tallowen - Original") << "the search's progress gave way to the caption";
         waitForTurn(10000);
         const Board settled = game.board;
         QTest::qWait(1500);
@@ -145,6 +156,52 @@ TEST_F(TallowTest, UndoWithTheButtonAndWithZReturnsToThePositionBeforeTheMover) 
     }
 }
 
+// However quickly a person clicks, each press counts once: Qt delivers a press that quickly follows
+// the last as a double-click.
+TEST_F(TallowTest, EveryPressOnTheBoardCountsOnceHoweverQuicklyItFollowsTheLast) {
+    start("Original", "Eva", "Adam");
+    QWindow* screen = window().windowHandle();
+    const auto onBoard = [&](QPoint p) { return board().mapTo(&window(), p); };
+    // Two quick presses on a piece select it and let it go; a third selects it again.
+    for (int presses = 1; presses <= 3; ++presses) {
+        testing::quickClick(screen, Qt::LeftButton, onBoard(cellCentre(0, 0)));
+        EXPECT_EQ(game.Selection == 1, presses % 2 == 1) << presses << " presses";
+    }
+    // The right button is the game menu's, a press and a double-click alike: neither lets the piece go.
+    QTest::mousePress(&board(), Qt::RightButton, {}, cellCentre(0, 0));
+    QTest::mouseRelease(&board(), Qt::RightButton, {}, cellCentre(0, 0));
+    QTest::mouseDClick(&board(), Qt::RightButton, {}, cellCentre(0, 0));
+    QTest::mouseRelease(&board(), Qt::RightButton, {}, cellCentre(0, 0));
+    EXPECT_EQ(game.Selection, 1);
+    clickCell(0, 0);
+    // A piece and the cell beside it, pressed quickly either side of their border: a move.
+    const QPoint border(cellCentre(1, 0).x() - cellCentre(0, 0).x(), cellCentre(0, 0).y());
+    clickAt(board(), border - QPoint(2, 0));
+    testing::quickClick(screen, Qt::LeftButton, onBoard(border + QPoint(2, 0)));
+    waitForTurn();
+    EXPECT_EQ(game.board(1, 0), pieceOf(1));
+    EXPECT_EQ(game.CurPlayer, 2);
+    // Two quick presses on a title-bar button are two clicks.
+    clickButton("Music");
+    testing::quickClick(screen, Qt::LeftButton, button("Music").mapTo(&window(), QPoint(11, 11)));
+    EXPECT_EQ(musicToggles, 2);
+}
+
+// Each player's clock shows that player's time, player 1's on the left and player 2's on the
+// right, and the board's pointer is the picture of the player to move.
+TEST_F(TallowTest, TheClocksAndThePointerAreThoseOfTheirOwnPlayer) {
+    start("Original", "Eva", "Adam", false, {1, 4});  // 90 and 10 minutes
+    EXPECT_LT(labelAt("1:").x(), window().width() / 2) << "Eva's 90 minutes, running";
+    EXPECT_GT(labelAt("0:10:00").x(), window().width() / 2) << "Adam's 10 minutes";
+    const auto pointer = [&] { return board().cursor().pixmap().toImage(); };
+    ASSERT_NE(pictures.Image1(game.Image2), pictures.Image1(game.Image1));
+    EXPECT_EQ(pointer(), pictures.Image1(game.Image2)) << "player 1's pointer";
+    move(0, 0, 1, 1);
+    EXPECT_EQ(pointer(), pictures.Image1(game.Image1)) << "player 2's pointer";
+    move(10, 0, 9, 1);
+    EXPECT_EQ(pointer(), pictures.Image1(game.Image2));
+}
+
 TEST_F(TallowTest, RestartFromTheMenuAndFromItsButtonStartsTheSameGameAfresh) {
     start("Original", "Eva", "Adam");
     const Board initial = game.board;
@@ -167,16 +224,19 @@ TEST_F(TallowTest, TheSizeMenuShrinksAndGrowsTheWindowWithTheGameOnIt) {
     start("Original", "Eva", "Adam");
     move(0, 0, 1, 1);
     const QSize full = window().size();
-    const QWidget& corner = *findWidget<PictureButton>(window(), [](PictureButton& b) { return b.toolTip().isEmpty(); });
+    const QWidget& corner = testing::theWidget<PictureButton>(window(), "size menu button",
+                                                              [](PictureButton& b) { return b.toolTip().isEmpty(); });
     // Opens the size menu and tells whether "Bigger window" may be chosen.
     const auto biggerEnabled = [&] {
         closePopups();
         clickAt(corner, QPoint(5, 5));
+        if (!openPopup()) return false;
         for (QAction* a : openPopup()->actions())
             if (a->text() == "Bigger window") return a->isEnabled();
         return true;
     };
     EXPECT_FALSE(biggerEnabled()) << "the window starts as big as it may be";
+    ASSERT_TRUE(openPopup());
     choose(*openPopup(), {"Smaller window"});
     EXPECT_LT(window().height(), full.height());
     EXPECT_LT(window().width(), full.width());
@@ -184,6 +244,7 @@ TEST_F(TallowTest, TheSizeMenuShrinksAndGrowsTheWindowWithTheGameOnIt) {
     EXPECT_NEAR(game.CellW * game.Side / board().devicePixelRatioF(), board().width(), 1)
         << "the board was laid out and drawn anew for its new size";
     ASSERT_TRUE(biggerEnabled());
+    ASSERT_TRUE(openPopup());
     choose(*openPopup(), {"Bigger window"});
     EXPECT_EQ(window().size(), full);
 }
