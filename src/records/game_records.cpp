@@ -1,29 +1,15 @@
 #include "records/game_records.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "records/setting_paths.h"
 
 namespace tallowen {
 
-namespace {
-
-// The number a key name stands for, when it is a record's name.
-std::optional<long> numberOfKeyName(const std::string& name) {
-    long number = 0;
-    const char* end = name.data() + name.size();
-    auto [ptr, ec] = std::from_chars(name.data(), end, number);
-    if (ec != std::errc() || ptr != end || number < 1 || recordKeyName(number) != name) return std::nullopt;
-    return number;
-}
-
-}  // namespace
-
 std::vector<long> recordNumbers(SettingsStore& store) {
     std::vector<long> numbers;
     for (const std::string& name : store.SubKeys(kRecordsKey)) {
-        const auto number = numberOfKeyName(name);
+        const auto number = recordNumberOfKeyName(name);
         if (number && !settingText(store.ReadSetting(recordKey(*number), "")).empty()) numbers.push_back(*number);
     }
     std::sort(numbers.begin(), numbers.end());
@@ -57,9 +43,9 @@ bool writeRecord(SettingsStore& store, long number, const FinishedGame& game) {
            integer("Vyhrál", game.winner);
 }
 
-void GameRecords::recordGame(const FinishedGame& game) {
-    if (game.winner != 1 && game.winner != 2) return;
-    store_.transaction([&] { return writeRecord(store_, smallestFreeRecordNumber(store_), game); });
+bool GameRecords::storeGame(const FinishedGame& game) {
+    if (game.winner != 1 && game.winner != 2) return true;
+    return store_.transaction([&] { return writeRecord(store_, smallestFreeRecordNumber(store_), game); });
 }
 
 }  // namespace tallowen

@@ -25,8 +25,9 @@ public:
 
     // Stores a decided game under the smallest free number, all of it or nothing: finding the
     // number and writing the values is one transaction, so two copies of the program ending games
-    // at the same moment get two numbers. A tie leaves no record.
-    void recordGame(const FinishedGame& game) override;
+    // at the same moment get two numbers. A tie leaves no record. False when the game was not stored.
+    bool storeGame(const FinishedGame& game);
+    void recordGame(const FinishedGame& game) override { storeGame(game); }
 
 private:
     SettingsStore& store_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tallowen {
@@ -14,5 +15,7 @@ inline constexpr const char* kFigureDetailValue = "GrafickáPropracovanostFigure
 // numbers as they are.
 std::string recordKeyName(long number);
 std::string recordKey(long number);
+// The number a record's key name stands for; nothing for any other name ("1", "abc").
+std::optional<long> recordNumberOfKeyName(const std::string& name);
 
 }  // namespace tallowen

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <variant>
@@ -14,6 +15,15 @@ inline constexpr int kIntType = 4;
 // A value handed to or read from the store: nothing, a text or a 32-bit integer. A text read from
 // the store carries one terminating NUL character after the written text.
 using SettingValue = std::variant<std::monostate, std::string, std::int32_t>;
+
+// A key as the store holds it, read whole: its values by name, texts as written (without the NUL
+// that a single read adds), and how many values break the store's rules and so read as missing.
+// A value can outlive its key: `exists` tells whether the key itself is there.
+struct StoredKey {
+    bool exists = false;
+    std::map<std::string, SettingValue> values;
+    int unreadable = 0;
+};
 
 // The value as text: "" for nothing, the decimal digits of an integer, a text as it stands (NUL
 // included).

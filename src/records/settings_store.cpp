@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "records/row_value.h"
+
 namespace tallowen {
 
 namespace {
@@ -17,6 +19,14 @@ constexpr const char* kNotKept = " Results and fields of this session will not b
 // A key and every key below it: the path itself, or paths that continue it after a backslash. The
 // range test on "\" ... "]" (the next character) lets the primary key index answer it.
 constexpr const char* kSubtree = "(path = ?1 OR (path > ?1 || '\\' AND path < ?1 || ']'))";
+
+// What came over into the new file that took a damaged one's place.
+std::string salvagedText(const std::optional<Salvaged>& salvaged) {
+    if (!salvaged) return "Nothing could be carried over into it.";
+    if (salvaged->storedGames == 0) return "No stored game could be read from the damaged file.";
+    return std::to_string(salvaged->games) + " of " + std::to_string(salvaged->storedGames) +
+           (salvaged->storedGames == 1 ? " stored game was recovered." : " stored games were recovered.");
+}
 
 int exec(sqlite3* db, std::string_view sql) {
     return sqlite3_exec(db, std::string(sql).c_str(), nullptr, nullptr, nullptr);
@@ -48,6 +58,7 @@ SettingsStore::SettingsStore(const std::filesystem::path& file) : file_(file) {
 void SettingsStore::attach(OpenedFile opened) {
     const std::string name = file_.string();
     std::optional<std::filesystem::path> keptAs;
+    std::optional<Salvaged> salvaged;
     for (int attempt = 0; isDamage(opened.code) && attempt < kSetAsideAttempts; ++attempt) {
         const SetAside aside = setAsideDamagedFile(std::move(opened.db), file_);
         if (aside.outcome == SetAside::Failed) {
@@ -55,7 +66,10 @@ void SettingsStore::attach(OpenedFile opened) {
                         "); it is left as it is.");
             return;
         }
-        if (aside.outcome == SetAside::Moved) keptAs = aside.aside;
+        if (aside.outcome == SetAside::Moved) {
+            keptAs = aside.aside;
+            salvaged = aside.salvaged;
+        }
         opened = openStoreFile(file_);
     }
     if (opened.code != SQLITE_OK) {
@@ -68,7 +82,7 @@ void SettingsStore::attach(OpenedFile opened) {
     useDatabase(std::move(opened.db), true);
     if (keptAs)
         queueMessage("The settings file " + name + " was damaged. It has been kept as " + keptAs->string() +
-                     ", and a new settings file has been started.");
+                     ", and a new settings file has been started. " + salvagedText(salvaged));
 }
 
 void SettingsStore::useDatabase(SqliteDatabase db, bool persistent) {
@@ -110,9 +124,14 @@ void SettingsStore::queueMessage(const std::string& text) {
 void SettingsStore::failed(int code, bool writing) {
     if (isDamage(code)) {
         trouble_ = Trouble::Damaged;
-    } else if (code == SQLITE_READONLY_DBMOVED) {
+        return;
+    }
+    if (code == SQLITE_READONLY_DBMOVED) {
         if (trouble_ == Trouble::None) trouble_ = Trouble::Moved;
-    } else if (writing) {
+        return;
+    }
+    ++failures_;
+    if (writing) {
         queueMessage("Could not write to the settings file " + file_.string() + " (" + sqlite3_errstr(code) +
                      "). Nothing was changed.");
     } else {
@@ -277,19 +296,12 @@ int SettingsStore::ReadOpenValue(const OpenKey& key, std::string_view name, Sett
         failed(code, false);
         return kStoreFailed;
     }
-    const auto type = read->integer(0);
-    const int kind = read->columnType(1);
-    if (type == kTextType && kind == SQLITE_TEXT) {
-        // Texts are kept NUL-terminated and come back with their terminator.
-        out = read->text(1) + '\0';
-        return kStoreOk;
-    }
-    const std::int64_t number = read->integer(1);
-    if (type == kIntType && kind == SQLITE_INTEGER && number >= INT32_MIN && number <= INT32_MAX) {
-        out = static_cast<std::int32_t>(number);
-        return kStoreOk;
-    }
-    return kStoreUnsupportedType;
+    const auto value = rowValue(*read, 0);
+    if (!value) return kStoreUnsupportedType;
+    // Texts are kept NUL-terminated and come back with their terminator.
+    const auto* text = std::get_if<std::string>(&*value);
+    out = text ? SettingValue(*text + '\0') : *value;
+    return kStoreOk;
 }
 
 std::vector<std::string> SettingsStore::SubKeys(std::string_view keyPath) {
@@ -306,6 +318,32 @@ std::vector<std::string> SettingsStore::SubKeys(std::string_view keyPath) {
     while ((code = list->step()) == SQLITE_ROW) names.push_back(list->text(0));
     if (code != SQLITE_DONE) failed(code, false);
     return names;
+}
+
+std::map<std::string, StoredKey> SettingsStore::KeysBelow(std::string_view keyPath) {
+    Use use(*this);
+    std::map<std::string, StoredKey> keys;
+    const std::string path = normalKeyPath(keyPath);
+    snapshot([&] {
+        if (!usable()) return;
+        auto list = statement("SELECT path FROM setting_keys WHERE path > ?1 || '\\' AND path < ?1 || ']'");
+        list->bind(1, path);
+        int code;
+        while ((code = list->step()) == SQLITE_ROW) keys[list->text(0)].exists = true;
+        if (code != SQLITE_DONE) return failed(code, false);
+        auto values = statement(
+            "SELECT path, name, type, value FROM setting_values WHERE path > ?1 || '\\' AND path < ?1 || ']'");
+        values->bind(1, path);
+        while ((code = values->step()) == SQLITE_ROW) {
+            StoredKey& key = keys[values->text(0)];
+            if (auto value = rowValue(*values, 2))
+                key.values[values->text(1)] = std::move(*value);
+            else
+                ++key.unreadable;
+        }
+        if (code != SQLITE_DONE) failed(code, false);
+    });
+    return keys;
 }
 
 }  // namespace tallowen

@@ -61,6 +61,10 @@ public:
     // The names of the keys directly below the key, sorted.
     std::vector<std::string> SubKeys(std::string_view keyPath);
 
+    // Every key below the key, at any depth, by path, each with all its values; also a path that only
+    // values name, its key row being lost. One consistent reading.
+    std::map<std::string, StoredKey> KeysBelow(std::string_view keyPath);
+
     // Runs `body` inside one write transaction taken at once, so that what it reads cannot change
     // before it writes, even by another process. Keeps the changes only when `body` returns true.
     // When the file turns out damaged, or another copy has set it aside, on the way, `body` runs once
@@ -81,6 +85,8 @@ public:
     const std::filesystem::path& file() const { return file_; }
     // False when this run keeps its settings in memory only.
     bool persistent() const { return persistent_; }
+    // Reads and writes that failed since the store was made; damage met and dealt with is no failure.
+    int failures() const { return failures_; }
 
 private:
     // Takes the file as opening left it; a damaged one is set aside and a fresh one opened.
@@ -120,6 +126,7 @@ private:
         StatementUse(const StatementUse&) = delete;
         StatementUse& operator=(const StatementUse&) = delete;
         SqliteStatement* operator->() { return &statement_; }
+        SqliteStatement& operator*() { return statement_; }
 
     private:
         SqliteStatement& statement_;
@@ -136,6 +143,7 @@ private:
     Trouble trouble_ = Trouble::None;
     int depth_ = 0;            // public operations under way
     int generation_ = 0;       // counts the files this store has opened
+    int failures_ = 0;
     std::vector<UserMessage> messages_;
 };
 

@@ -16,6 +16,11 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
 
+// The schema's version, kept in the file's user_version. A later version of the program only adds to
+// the schema (tables, columns, indexes) and raises the number; this one reads and writes what it knows
+// of a file of any version and leaves the rest alone.
+constexpr int kSchemaVersion = 1;
+
 // The store's tables, and a statement that reads nothing but needs every column the store uses.
 struct Table {
     std::string_view name;
@@ -37,6 +42,7 @@ CREATE TABLE IF NOT EXISTS setting_values (
     CHECK ((type = 1 AND typeof(value) = 'text') OR
            (type = 4 AND typeof(value) = 'integer' AND value BETWEEN -2147483648 AND 2147483647))
 ) STRICT, WITHOUT ROWID;
+CREATE INDEX IF NOT EXISTS setting_values_copy ON setting_values (path, name, type, value);
 )";
 
 int exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
@@ -47,46 +53,66 @@ const Table* ourTable(std::string_view name) {
     return nullptr;
 }
 
-enum class Tables { Complete, Incomplete, Foreign };
+// What a file holds, as far as the store is concerned.
+struct Layout {
+    std::size_t ourTables = 0;  // with every column the store uses
+    bool ourTableReshaped = false;  // a table of ours without our columns
+    bool otherObjects = false;      // tables, views ... not on our tables
+    bool copy = false;
+    int version = 0;
 
-// Which of the store's tables the file holds. Indexes and triggers on them and SQLite's own tables
-// may be there too; any other object, or a table of ours without our columns, means the file belongs
-// to another program.
-int readTables(sqlite3* db, Tables& tables) {
-    std::size_t ours = 0;
-    bool foreign = false;
+    bool complete() const { return ourTables == std::size(kTables); }
+    // Another program's database: the store's tables are neither all there nor all missing in a file
+    // that holds other things. Beside all of ours, anything else was added by a later version.
+    bool foreign() const { return ourTableReshaped || (otherObjects && !complete()); }
+    bool current() const { return complete() && copy && version >= kSchemaVersion; }
+};
+
+int readLayout(sqlite3* db, Layout& layout) {
+    layout = {};
     SqliteStatement list(db, "SELECT type, name, tbl_name FROM sqlite_schema");
     int code;
     while ((code = list.step()) == SQLITE_ROW) {
         if (list.text(1).rfind("sqlite_", 0) == 0) continue;
         const Table* table = ourTable(list.text(2));
         if (!table) {
-            foreign = true;
+            layout.otherObjects = true;
         } else if (list.text(0) == "table") {
-            ++ours;
-            if (SqliteStatement(db, table->columnProbe).prepareCode() != SQLITE_OK) foreign = true;
+            if (SqliteStatement(db, table->columnProbe).prepareCode() == SQLITE_OK)
+                ++layout.ourTables;
+            else
+                layout.ourTableReshaped = true;
+        } else if (list.text(1) == "setting_values_copy") {
+            layout.copy = true;
         }
     }
     if (code != SQLITE_DONE) return code;
-    tables = foreign ? Tables::Foreign : ours == std::size(kTables) ? Tables::Complete : Tables::Incomplete;
+    SqliteStatement version(db, "PRAGMA user_version");
+    code = version.step();
+    if (code != SQLITE_ROW) return code;
+    layout.version = static_cast<int>(version.integer(0));
     return SQLITE_OK;
 }
 
-// Adds the tables that are missing. The write lock is taken before looking again, so that of several
-// copies starting together one makes the tables and the others find them made.
+// Adds what is missing of the tables and the copy of the values, and sets the version. The write lock
+// is taken before looking again, so that of several copies starting together one does it and the
+// others find it done. A file with all our tables works without the rest: when it cannot be added (a
+// read-only file), the file is used as it is.
 int completeTables(sqlite3* db) {
-    Tables tables = Tables::Foreign;
-    int code = readTables(db, tables);
-    if (code != SQLITE_OK || tables == Tables::Complete) return code;
-    if (tables == Tables::Foreign) return SQLITE_NOTADB;
+    Layout layout;
+    int code = readLayout(db, layout);
+    if (code != SQLITE_OK || layout.current()) return code;
+    if (layout.foreign()) return SQLITE_NOTADB;
     code = exec(db, "BEGIN IMMEDIATE");
-    if (code != SQLITE_OK) return code;
-    code = readTables(db, tables);
-    if (code == SQLITE_OK && tables == Tables::Foreign) code = SQLITE_NOTADB;
-    if (code == SQLITE_OK && tables == Tables::Incomplete) code = exec(db, kSchema);
+    if (code == SQLITE_OK) code = readLayout(db, layout);
+    if (code == SQLITE_OK && layout.foreign()) code = SQLITE_NOTADB;
+    if (code == SQLITE_OK && !layout.current()) code = exec(db, kSchema);
+    if (code == SQLITE_OK && layout.version < kSchemaVersion)
+        code = exec(db, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
     if (code == SQLITE_OK) code = exec(db, "COMMIT");
-    if (code != SQLITE_OK) exec(db, "ROLLBACK");
-    return code;
+    if (code == SQLITE_OK) return code;
+    exec(db, "ROLLBACK");
+    return code == SQLITE_NOTADB || !layout.complete() ? code : SQLITE_OK;
 }
 
 // A complaint of the thorough check about one value rather than the file's structure: a NULL or a
@@ -156,6 +182,39 @@ bool hasMoved(sqlite3* db) {
     return sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
 }
 
+// Makes a new settings file at `replacement` holding what the damaged file still holds; nothing when it
+// cannot be made.
+std::optional<Salvaged> salvageInto(sqlite3* damaged, const std::filesystem::path& replacement) {
+    std::error_code ignored;
+    std::filesystem::remove(replacement, ignored);
+    OpenedFile fresh = openStoreFile(replacement);
+    Salvaged salvaged;
+    if (fresh.code == SQLITE_OK && salvageStore(damaged, fresh.db.get(), salvaged) == SQLITE_OK) return salvaged;
+    return std::nullopt;
+}
+
+// Renames the damaged file to `aside`, with its journal, and puts the replacement in its place; true when
+// the replacement took it. With a second name given to the damaged file first, one rename swaps the two,
+// and a copy of the program opening the path meanwhile finds one or the other. Where the file system
+// has no second names, the path is free for a moment: a copy may start a file of its own there, which
+// the replacement then takes the place of, and the copy moves over at its next write.
+bool moveAside(const std::filesystem::path& file, const std::filesystem::path& aside,
+               const std::filesystem::path* replacement, std::error_code& error) {
+    const bool linked = replacement && link(file.c_str(), aside.c_str()) == 0;
+    if (!linked) std::filesystem::rename(file, aside, error);
+    if (error) return false;
+    // Beside the replacement the damaged file's journal would be taken for the replacement's own.
+    const auto journal = withSuffix(file, "-journal");
+    std::error_code ignored;
+    if (std::filesystem::exists(journal)) std::filesystem::rename(journal, withSuffix(aside, "-journal"), ignored);
+    if (!replacement) return false;
+    std::error_code failed;
+    std::filesystem::rename(*replacement, file, failed);
+    // Then the damaged file keeps only its new name, and a fresh file starts.
+    if (failed && linked) std::filesystem::remove(file, error);
+    return !failed;
+}
+
 }  // namespace
 
 bool isDamage(int code) {
@@ -193,13 +252,12 @@ SetAside setAsideDamagedFile(SqliteDatabase db, const std::filesystem::path& fil
     std::filesystem::path aside = withSuffix(file, ".damaged-" + timeStamp());
     for (int n = 2; std::filesystem::exists(aside); ++n)
         aside = withSuffix(file, ".damaged-" + timeStamp() + "-" + std::to_string(n));
+    const auto replacement = withSuffix(file, ".salvaged");
+    result.salvaged = salvageInto(db.get(), replacement);
     std::error_code error;
-    std::filesystem::rename(file, aside, error);
-    if (!error) {
-        const auto journal = withSuffix(file, "-journal");
-        std::error_code ignored;
-        if (std::filesystem::exists(journal)) std::filesystem::rename(journal, withSuffix(aside, "-journal"), ignored);
-    }
+    if (!moveAside(file, aside, result.salvaged ? &replacement : nullptr, error)) result.salvaged.reset();
+    std::error_code ignored;
+    std::filesystem::remove(replacement, ignored);
     if (locked == SQLITE_OK) exec(db.get(), "ROLLBACK");
     db.reset();
     if (error) {

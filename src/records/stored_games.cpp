@@ -1,82 +1,105 @@
 #include "records/stored_games.h"
 
-#include <optional>
+#include <map>
 
+#include "engine/board.h"
 #include "records/decimal_text.h"
-#include "records/game_records.h"
 #include "records/setting_paths.h"
 
 namespace tallowen {
 
 namespace {
 
-constexpr std::size_t kFigureTextLength = 4;
+constexpr int kMostFigures = kMaxSide * kMaxSide;
+constexpr int kTimePositions = 5;
 
-enum class Outcome { Read, Skipped, Gone };
-
-Outcome readStoredGame(SettingsStore& store, long number, StoredGame& game) {
-    const auto key = store.openKey(recordKey(number));
-    if (!key) return Outcome::Gone;
-    // A value that breaks the store's rules reads as missing, and its record is skipped.
-    bool unreadable = false;
-    auto read = [&](const char* name) {
-        SettingValue value;
-        if (store.ReadOpenValue(*key, name, value) == kStoreUnsupportedType) unreadable = true;
-        return value;
-    };
-
-    game.number = number;
-    game.fieldName = listText(read(""));
-    const auto player1 = storedText(read("Hráč1"));
-    const auto player2 = storedText(read("Hráč2"));
-    const auto count1 = storedInt(read("Hráč1Počet"));
-    const auto count2 = storedInt(read("Hráč2Počet"));
-    game.figure1 = listText(read("Hráč1Figurka"));
-    game.figure2 = listText(read("Hráč2Figurka"));
-    const SettingValue winnerValue = read("Vyhrál");
-    game.movement = listText(read("LogikaPohybu"));
-    game.turns = listText(read("PočetTahů"));
-    game.times = listText(read("Časy"));
-    if (unreadable || !player1 || !player2 || !count1 || !count2 || *count1 < 0 || *count2 < 0) return Outcome::Skipped;
-    if (game.figure1.size() < kFigureTextLength || game.figure2.size() < kFigureTextLength) return Outcome::Skipped;
-    game.player1 = *player1;
-    game.player2 = *player2;
-    game.count1 = *count1;
-    game.count2 = *count2;
-
-    // A missing winner counts as a tie.
-    const std::optional<std::int32_t> winner =
-        std::holds_alternative<std::monostate>(winnerValue) ? std::optional<std::int32_t>(0) : storedInt(winnerValue);
-    const long total = long{game.count1} + game.count2;
-    if (winner == 1 || winner == 2) {
-        if (total == 0) return Outcome::Skipped;
-        const bool first = winner == 1;
-        game.winner = first ? game.player1 : game.player2;
-        game.loserThenWinner = {first ? game.player2 : game.player1, game.winner};
-        game.loserThenWinnerFigure = {first ? game.figure2 : game.figure1, first ? game.figure1 : game.figure2};
-        game.share = decimalText(1000 * long{first ? game.count1 : game.count2} / total, 1);
-        return Outcome::Read;
-    }
-    if (winner != 0) return Outcome::Skipped;
-    game.winner = "TIE!";
-    game.loserThenWinner = {game.player1, game.player2};
-    game.loserThenWinnerFigure = {game.figure1, game.figure2};
-    game.share = "50";
-    return Outcome::Read;
+// Three band letters, then a figure code.
+bool figureText(const std::string& text) {
+    if (text.size() != 4 || text[3] < '1' || text[3] > '8') return false;
+    for (std::size_t i = 0; i < 3; ++i)
+        if (text[i] < 'A' || text[i] > 'E') return false;
+    return true;
 }
+
+bool timeCode(std::int32_t code) { return code >= 0 && code / 10 < kTimePositions && code % 10 < kTimePositions; }
 
 }  // namespace
 
+std::optional<StoredGame> soundStoredGame(const std::string& keyName, const StoredKey& key) {
+    const auto number = recordNumberOfKeyName(keyName);
+    if (!number || !key.exists || key.unreadable > 0) return std::nullopt;
+    const auto text = [&](const char* name) -> std::optional<std::string> {
+        const auto found = key.values.find(name);
+        if (found == key.values.end()) return std::nullopt;
+        const auto* value = std::get_if<std::string>(&found->second);
+        return value && !value->empty() ? std::optional<std::string>(*value) : std::nullopt;
+    };
+    const auto integer = [&](const char* name) -> std::optional<std::int32_t> {
+        const auto found = key.values.find(name);
+        return found == key.values.end() ? std::nullopt : storedInt(found->second);
+    };
+    const auto field = text(""), player1 = text("Hráč1"), player2 = text("Hráč2");
+    const auto figure1 = text("Hráč1Figurka"), figure2 = text("Hráč2Figurka");
+    const auto turns = integer("PočetTahů"), movement = integer("LogikaPohybu"), times = integer("Časy");
+    const auto count1 = integer("Hráč1Počet"), count2 = integer("Hráč2Počet");
+    // A missing winner counts as a tie.
+    const auto winner = key.values.count("Vyhrál") ? integer("Vyhrál") : std::optional<std::int32_t>(0);
+    if (!field || !player1 || !player2 || !figure1 || !figure2 || !turns || !movement || !times || !count1 ||
+        !count2 || !winner)
+        return std::nullopt;
+    const long total = long{*count1} + *count2;
+    const int larger = *count1 > *count2 ? 1 : *count2 > *count1 ? 2 : 0;
+    if (*turns < 0 || (*movement != 1 && *movement != 2) || !timeCode(*times) || *count1 < 0 || *count2 < 0 ||
+        total < 1 || total > kMostFigures || !figureText(*figure1) || !figureText(*figure2) || *winner != larger)
+        return std::nullopt;
+
+    StoredGame game;
+    game.number = *number;
+    game.fieldName = *field;
+    game.player1 = *player1;
+    game.player2 = *player2;
+    game.movement = std::to_string(*movement);
+    game.turns = std::to_string(*turns);
+    game.times = std::to_string(*times);
+    game.count1 = *count1;
+    game.count2 = *count2;
+    game.figure1 = *figure1;
+    game.figure2 = *figure2;
+    if (larger == 0) {
+        game.winner = "TIE!";
+        game.loserThenWinner = {game.player1, game.player2};
+        game.loserThenWinnerFigure = {game.figure1, game.figure2};
+        game.share = "50";
+        return game;
+    }
+    const bool first = larger == 1;
+    game.winner = first ? game.player1 : game.player2;
+    game.loserThenWinner = {first ? game.player2 : game.player1, game.winner};
+    game.loserThenWinnerFigure = {first ? game.figure2 : game.figure1, first ? game.figure1 : game.figure2};
+    game.share = decimalText(1000 * long{first ? game.count1 : game.count2} / total, 1);
+    return game;
+}
+
 StoredGames readStoredGames(SettingsStore& store) {
+    const std::string below = std::string(kRecordsKey) + "\\";
+    const auto keys = store.KeysBelow(kRecordsKey);
+    // Each game once, also when a value of it names a key below its own.
+    std::map<std::string, const StoredKey*> games;
+    const StoredKey lost;
+    for (const auto& [path, key] : keys) {
+        const std::string name = path.substr(below.size(), path.find('\\', below.size()) - below.size());
+        const auto own = keys.find(below + name);
+        games.emplace(name, own == keys.end() ? &lost : &own->second);
+    }
+    std::map<long, StoredGame> sound;
     StoredGames stored;
-    store.snapshot([&] {
-        for (long number : recordNumbers(store)) {
-            StoredGame game;
-            const Outcome outcome = readStoredGame(store, number, game);
-            if (outcome == Outcome::Read) stored.games.push_back(std::move(game));
-            stored.skipped += outcome == Outcome::Skipped;
-        }
-    });
+    for (const auto& [name, key] : games) {
+        if (auto game = soundStoredGame(name, *key))
+            sound.emplace(game->number, std::move(*game));
+        else
+            ++stored.skipped;
+    }
+    for (auto& entry : sound) stored.games.push_back(std::move(entry.second));
     return stored;
 }
 

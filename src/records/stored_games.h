@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,19 @@ struct StoredGame {
 
 struct StoredGames {
     std::vector<StoredGame> games;  // in number order
-    int skipped = 0;                // records left out
+    int skipped = 0;                // stored games left out
 };
 
-// Every stored game. A record that cannot be read is left out, left alone and counted: a value of it
-// that breaks the store's rules, a player, a count or a figure text missing, a negative count, a
-// figure text shorter than four characters, a winner other than 1 or 2 (a missing one counts as a tie).
+// The game that the key `keyName` below "Hry" holds, when it is whole and sound as a game ends: the
+// key is there and named by a record number; no value breaks the store's rules; the field and both
+// players are texts that are not empty; turns are not negative; the movement is 1 or 2; the time code
+// is 10 x one time position (0 ... 4) + another; the counts are not negative and together fill a field
+// of at most 16 x 16 cells, at least one; the figure texts are three band letters "A" ... "E" and a
+// figure code "1" ... "8"; the winner is 1 or 2 with the larger count, or missing or 0 in a tie.
+std::optional<StoredGame> soundStoredGame(const std::string& keyName, const StoredKey& key);
+
+// Every stored game: each key below "Hry", or path that values of a lost key still name. A game that
+// is not whole and sound is left out, left alone and counted.
 StoredGames readStoredGames(SettingsStore& store);
 
 // What the person is told about the records left out.
