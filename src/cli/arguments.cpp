@@ -3,16 +3,13 @@
 #include <algorithm>
 #include <charconv>
 
-#include "cli/quoted_input.h"
 #include "engine/field_strings.h"
+#include "engine/option_word.h"
+#include "engine/quoted_input.h"
 
 namespace tallowen::cli {
 
 namespace {
-
-bool isOptionWord(std::string_view word) {
-    return word.size() > 2 && word.substr(0, 2) == "--" && word[2] >= 'a' && word[2] <= 'z';
-}
 
 std::string optionList(std::span<const Option> table) {
     if (table.empty()) return "the command takes no options";

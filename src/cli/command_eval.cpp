@@ -5,9 +5,9 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/master_options.h"
-#include "cli/quoted_input.h"
 #include "engine/field_strings.h"
 #include "engine/player_names.h"
+#include "engine/quoted_input.h"
 #include "opponent/master/search.h"
 #include "opponent/move_search.h"
 

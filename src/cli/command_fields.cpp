@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/store_option.h"
+#include "engine/quoted_input.h"
 #include "setup/field_library.h"
 
 namespace tallowen::cli {
@@ -20,9 +21,10 @@ int runFields(int argc, char** argv) {
     FieldLibrary library(*store);
     library.NajitMapy();
     for (std::size_t i = 0; i < library.List1.size(); ++i)
-        std::cout << library.List2[i] << '\t' << library.List1[i] << '\t' << library.List3[i] << '\n';
+        std::cout << library.List2[i] << '\t' << escapedText(library.List1[i]) << '\t' << escapedText(library.List3[i])
+                  << '\n';
     printStoreMessages(*store);
-    return 0;
+    return readExitCode(*store);
 }
 
 }  // namespace tallowen::cli

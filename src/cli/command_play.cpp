@@ -3,9 +3,9 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/quoted_input.h"
-#include "engine/headless_game.h"
 #include "engine/field_strings.h"
+#include "engine/headless_game.h"
+#include "engine/quoted_input.h"
 
 namespace tallowen::cli {
 

@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/store_option.h"
+#include "engine/quoted_input.h"
 #include "records/stored_games.h"
 
 namespace tallowen::cli {
@@ -12,7 +13,8 @@ constexpr Option kOptions[] = {kStoreOption};
 
 }  // namespace
 
-// The stored games as the statistics read them, one a line, fields separated by tabs.
+// The stored games as the statistics read them, one a line, fields separated by tabs; texts escaped, so
+// that neither a tab in a name nor bytes that are not UTF-8 reach the output.
 int runRecords(int argc, char** argv) {
     const Arguments args = parseArguments(argc, argv, kOptions);
     refuseExtraPositional(args, 0);
@@ -20,12 +22,13 @@ int runRecords(int argc, char** argv) {
     const StoredGames stored = readStoredGames(*store);
     if (stored.skipped > 0) store->queueMessage(skippedGamesText(stored.skipped));
     for (const StoredGame& game : stored.games) {
-        std::cout << game.fieldName << '\t' << game.player1 << '\t' << game.player2 << '\t' << game.count1 << '\t'
-                  << game.count2 << '\t' << game.movement << '\t' << game.turns << '\t' << game.winner << '\t'
-                  << game.share << '\t' << game.times << '\n';
+        std::cout << escapedText(game.fieldName) << '\t' << escapedText(game.player1) << '\t'
+                  << escapedText(game.player2) << '\t' << game.count1 << '\t' << game.count2 << '\t' << game.movement
+                  << '\t' << game.turns << '\t' << escapedText(game.winner) << '\t' << game.share << '\t' << game.times
+                  << '\n';
     }
     printStoreMessages(*store);
-    return 0;
+    return readExitCode(*store);
 }
 
 }  // namespace tallowen::cli

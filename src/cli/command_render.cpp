@@ -11,9 +11,9 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/quoted_input.h"
 #include "engine/headless_game.h"
 #include "engine/player_names.h"
+#include "engine/quoted_input.h"
 #include "render/board_painter.h"
 #include "render/figure_painter.h"
 #include "render/window_layout.h"

@@ -1,8 +1,8 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "cli/quoted_input.h"
 #include "cli/store_option.h"
+#include "engine/quoted_input.h"
 #include "records/results.h"
 
 namespace tallowen::cli {
@@ -10,6 +10,12 @@ namespace tallowen::cli {
 namespace {
 
 constexpr Option kOptions[] = {{"game"}, kStoreOption};
+
+// The texts of the stored games that the game's lines show (field, players, winner), escaped.
+void escapeGameTexts(Statistics& statistics) {
+    for (const int list : {0, 1, 2, 5})
+        for (std::string& text : statistics.LST[static_cast<std::size_t>(list)]) text = escapedText(text);
+}
 
 }  // namespace
 
@@ -26,8 +32,10 @@ int runResults(int argc, char** argv) {
     Statistics statistics;
     PruzkHer(*store, statistics);
     printStoreMessages(*store);
+    if (const int code = readExitCode(*store)) return code;
 
     if (byGame) {
+        escapeGameTexts(statistics);
         const auto lines = HScroll1_Change(statistics, k);
         if (!lines) {
             std::cerr << "tallowen-engine results: there is no stored game " << k << " (" << statistics.LST[0].size()

@@ -6,10 +6,10 @@
 #include "cli/commands.h"
 #include "cli/computer_game.h"
 #include "cli/master_options.h"
-#include "cli/quoted_input.h"
 #include "cli/selfplay_record.h"
 #include "engine/field_strings.h"
 #include "engine/player_names.h"
+#include "engine/quoted_input.h"
 
 namespace tallowen::cli {
 
@@ -88,6 +88,11 @@ int runSelfplay(int argc, char** argv) {
         tied += record->winner == 0;
     }
     std::cout << "total p1 " << wins1 << " p2 " << wins2 << " tie " << tied << "\n";
+    if (recording.recorder && recording.recorder->unkept() > 0) {
+        std::cerr << "tallowen-engine selfplay: " << recording.recorder->unkept() << " of " << wins1 + wins2
+                  << " decided games were not recorded\n";
+        return 1;
+    }
     return 0;
 }
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "cli/quoted_input.h"
+#include "engine/quoted_input.h"
 
 namespace tallowen::cli {
 

@@ -1,28 +1,11 @@
 #include "cli/selfplay_record.h"
 
 #include "cli/store_option.h"
-#include "records/game_records.h"
 #include "setup/field_library.h"
 
 namespace tallowen::cli {
 
 namespace {
-
-class StoreRecorder : public GameRecorder {
-public:
-    explicit StoreRecorder(std::unique_ptr<SettingsStore> store) : store_(std::move(store)), records_(*store_) {}
-
-    void recordGame(const FinishedGame& game) override {
-        records_.recordGame(game);
-        printStoreMessages(*store_);
-    }
-
-    SettingsStore& store() { return *store_; }
-
-private:
-    std::unique_ptr<SettingsStore> store_;
-    GameRecords records_;
-};
 
 // The name the library gives the game's field; empty for a field it does not hold.
 std::string libraryName(SettingsStore& store, const std::string& gameString) {
@@ -35,6 +18,12 @@ std::string libraryName(SettingsStore& store, const std::string& gameString) {
 }
 
 }  // namespace
+
+void StoreRecorder::recordGame(const FinishedGame& game) {
+    const bool decided = game.winner == 1 || game.winner == 2;
+    if (!records_.storeGame(game) || (decided && !store_->persistent())) ++unkept_;
+    printStoreMessages(*store_);
+}
 
 SelfplayRecording selfplayRecording(const Arguments& args, const std::string& gameString) {
     if (!args.flag("record")) return {};

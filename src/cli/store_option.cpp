@@ -16,4 +16,6 @@ void printStoreMessages(SettingsStore& store) {
     for (const UserMessage& message : store.takeMessages()) std::cerr << "tallowen-engine: " << message.text << "\n";
 }
 
+int readExitCode(const SettingsStore& store) { return store.persistent() && store.failures() == 0 ? 0 : 1; }
+
 }  // namespace tallowen::cli

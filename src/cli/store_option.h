@@ -13,4 +13,8 @@ std::unique_ptr<SettingsStore> openStore(const Arguments& args);
 // Prints what the store has to tell the user (a damaged file moved aside, a failed write) on stderr.
 void printStoreMessages(SettingsStore& store);
 
+// A reading command's exit code: 0 when it showed what the file holds, 1 when it could not (the file
+// could not be opened, or a read failed); the store's messages say why.
+int readExitCode(const SettingsStore& store);
+
 }  // namespace tallowen::cli

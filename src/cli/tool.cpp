@@ -7,7 +7,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/quoted_input.h"
+#include "engine/quoted_input.h"
 
 namespace tallowen::cli {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace tallowen {
@@ -7,6 +8,9 @@ namespace tallowen {
 // The computer levels: 1 "PC Beginner", 2 "PC Professional", 3 "PC Genius" look one move ahead;
 // 4 "PC Master" searches the game tree.
 inline constexpr int kMasterLevel = 4;
+
+// The longest name the setup window's name boxes take, in characters.
+inline constexpr std::size_t kMostNameCharacters = 32;
 
 // The computer level a player's name stands for, or 0 for any other name (a person). The
 // comparison is exact.

@@ -1,6 +1,6 @@
-#include "cli/quoted_input.h"
+#include "engine/quoted_input.h"
 
-namespace tallowen::cli {
+namespace tallowen {
 
 namespace {
 
@@ -35,25 +35,53 @@ std::string escaped(unsigned char byte) {
     }
 }
 
-}  // namespace
-
-std::string quotedInput(std::string_view input) {
-    std::string shown = "'";
+// Appends up to `most` characters of `input` to `shown`, escaped, a backslash and each of `marked`
+// with a backslash before it; returns how many bytes of the input it took.
+std::size_t appendEscaped(std::string& shown, std::string_view input, std::string_view marked, std::size_t most) {
     std::size_t at = 0;
-    for (std::size_t characters = 0; at < input.size() && characters < kShownCharacters; ++characters) {
+    for (std::size_t characters = 0; at < input.size() && characters < most; ++characters) {
         const std::size_t length = printableSequence(input.substr(at));
         if (length == 0) {
             shown += escaped(static_cast<unsigned char>(input[at]));
             ++at;
             continue;
         }
-        if (input[at] == '\'' || input[at] == '\\') shown += '\\';
+        if (input[at] == '\\' || marked.find(input[at]) != std::string_view::npos) shown += '\\';
         shown.append(input.substr(at, length));
         at += length;
     }
+    return at;
+}
+
+}  // namespace
+
+std::string quotedInput(std::string_view input) {
+    std::string shown = "'";
+    const std::size_t taken = appendEscaped(shown, input, "'", kShownCharacters);
     shown += '\'';
-    if (at < input.size()) shown += "... (" + std::to_string(input.size()) + " bytes)";
+    if (taken < input.size()) shown += "... (" + std::to_string(input.size()) + " bytes)";
     return shown;
 }
 
-}  // namespace tallowen::cli
+std::string escapedText(std::string_view text) {
+    std::string shown;
+    appendEscaped(shown, text, {}, text.size());
+    return shown;
+}
+
+bool printableText(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = printableSequence(text.substr(at));
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
+std::size_t characterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+}  // namespace tallowen

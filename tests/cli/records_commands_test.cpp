@@ -48,6 +48,39 @@ TEST_F(RecordsToolTest, RecordsAndResultsShowTheStoredGames) {
         EXPECT_EQ(runTool(args + store()).exitCode, code) << args;
 }
 
+// Texts from the store reach the output escaped: a name that is not UTF-8 or holds a tab or a line
+// break cannot break a line or the terminal.
+TEST_F(RecordsToolTest, StoredTextsAreEscaped) {
+    {
+        SettingsStore s(dir / "s.sqlite3");
+        GameRecords(s).recordGame(decidedGame("Ev\xe9\tx", "A\\B\n", 40, 24));
+    }
+    EXPECT_EQ(runTool("records " + store()).out, "Original\tEv\\xe9\\tx\tA\\\\B\\n\t40\t24\t2\t60\tEv\\xe9\\tx\t62.5\t42\n");
+    const std::string lines = runTool("results --game 0 " + store()).out;
+    EXPECT_NE(lines.find("Player 1\t\tEv\\xe9\\tx(40)\nPlayer 2\t\tA\\\\B\\n(24)\n"), std::string::npos) << lines;
+}
+
+// A command that could not do what it was asked says so and ends with exit code 1: selfplay when a
+// decided game was not recorded, a reading command when the store could not be read.
+TEST_F(RecordsToolTest, AFailureIsNeverReportedAsSuccess) {
+    { SettingsStore s(dir / "s.sqlite3"); }
+    tallowen::testing::refuseWrites(dir / "s.sqlite3", "1");
+    const std::string quick = "selfplay --rule star --p1 2 --p2 1 --field 'Quick atack' --record --store ";
+    const ToolRun play = runTool(quick + quoted((dir / "s.sqlite3").string()));
+    EXPECT_EQ(play.exitCode, 1);
+    EXPECT_NE(play.err.find("Nothing was changed."), std::string::npos) << play.err;
+    EXPECT_NE(play.err.find("tallowen-engine selfplay: 1 of 1 decided games were not recorded\n"), std::string::npos)
+        << play.err;
+
+    std::filesystem::create_directory(dir / "folder");
+    for (const std::string& command : {std::string("records --store "), std::string("results --game 0 --store "),
+                                       std::string("fields --store "), quick}) {
+        const ToolRun run = runTool(command + quoted((dir / "folder").string()));
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_NE(run.err.find("cannot be opened"), std::string::npos) << command << run.err;
+    }
+}
+
 TEST_F(RecordsToolTest, SelfplayRecordStoresEveryDecidedGameAsTheGameWould) {
     const std::string quickAtack = "-XXXXXXXXXXXXXXX0---0X0+0-0X0+++0XXXXXXXXXXXXXXX+1";
     const ToolRun play = runTool("selfplay --rule cross --p1 1 --p2 2 --games 4 --seed 7 --game " + quoted(quickAtack) +
