@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <map>
 
-#include "cli/quoted_input.h"
+#include "app/option_value.h"
 #include "engine/field_strings.h"
 #include "engine/game_window.h"
+#include "engine/option_word.h"
 #include "engine/player_names.h"
+#include "engine/quoted_input.h"
 #include "setup/field_library.h"
 
 namespace tallowen {
@@ -32,12 +34,27 @@ const char* const kUsage =
 
 namespace {
 
+// The options that take a value, and what each value may be.
+struct ValuedOption {
+    std::string_view name;
+    ValueRules rules;
+};
+constexpr ValueRules kName{true, kMostNameCharacters};
+constexpr ValuedOption kValued[] = {{"store", {}}, {"field", {true}}, {"game", {}},    {"rule", {}},
+                                    {"p1", kName},   {"p2", kName},     {"time1", {}}, {"time2", {}}};
+
+const ValuedOption* valuedOption(std::string_view name) {
+    for (const ValuedOption& option : kValued)
+        if (option.name == name) return &option;
+    return nullptr;
+}
+
 constexpr const char* kTitlePrefix = "Tallowen - ";
 // The title of a game whose field the library does not hold.
 constexpr const char* kUnlistedField = "Custom field";
 
 std::optional<std::string> parseTime(const std::string& text, int& time) {
-    if (text.size() != 1 || text[0] < '0' || text[0] > '4') return "a thinking time is 0, 1, 2, 3 or 4, not " + cli::quotedInput(text);
+    if (text.size() != 1 || text[0] < '0' || text[0] > '4') return "a thinking time is 0, 1, 2, 3 or 4, not " + quotedInput(text);
     time = text[0] - '0';
     return std::nullopt;
 }
@@ -51,7 +68,7 @@ std::optional<std::string> setOption(CommandLine& c, const std::string& name, co
         c.game = value;
     }
     if (name == "rule") {
-        if (value != "star" && value != "cross") return "the rule is star or cross, not " + cli::quotedInput(value);
+        if (value != "star" && value != "cross") return "the rule is star or cross, not " + quotedInput(value);
         c.rule = value == "star" ? MoveRule::Star : MoveRule::Cross;
     }
     if (name == "p1") c.names[0] = value;
@@ -64,7 +81,6 @@ std::optional<std::string> setOption(CommandLine& c, const std::string& name, co
 }  // namespace
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
-    static const std::vector<std::string> kValued{"store", "field", "game", "rule", "p1", "p2", "time1", "time2"};
     ParsedCommandLine parsed;
     CommandLine& c = parsed.options;
     std::map<std::string, int> seen;
@@ -75,7 +91,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             continue;
         }
         if (arg.rfind("--", 0) != 0) {
-            parsed.error = "unexpected argument " + cli::quotedInput(arg);
+            parsed.error = "unexpected argument " + quotedInput(arg);
             return parsed;
         }
         std::string name = arg.substr(2);
@@ -84,12 +100,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             value = name.substr(eq + 1);
             name = name.substr(0, eq);
         }
-        if (std::find(kValued.begin(), kValued.end(), name) == kValued.end()) {
-            parsed.error = "unknown option " + cli::quotedInput("--" + name);
+        const ValuedOption* option = valuedOption(name);
+        if (!option) {
+            parsed.error = "unknown option " + quotedInput("--" + name);
             return parsed;
         }
         if (!value) {
-            if (i + 1 == args.size()) {
+            if (i + 1 == args.size() || isOptionWord(args[i + 1])) {
                 parsed.error = "--" + name + " needs a value";
                 return parsed;
             }
@@ -97,6 +114,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         }
         if (seen[name]++ > 0) {
             parsed.error = "--" + name + " is given twice";
+            return parsed;
+        }
+        if (auto error = optionValueError(name, *value, option->rules)) {
+            parsed.error = error;
             return parsed;
         }
         if (auto error = setOption(c, name, *value)) {
@@ -122,8 +143,8 @@ HandOverResult handOver(const CommandLine& options, FieldLibrary& library) {
         const auto it = std::find(library.List1.begin(), library.List1.end(), *options.field);
         if (it == library.List1.end()) {
             std::string names;
-            for (const std::string& name : library.List1) names += (names.empty() ? "" : ", ") + cli::quotedInput(name);
-            result.error = "unknown field " + cli::quotedInput(*options.field) + " (the library holds " + names + ")";
+            for (const std::string& name : library.List1) names += (names.empty() ? "" : ", ") + quotedInput(name);
+            result.error = "unknown field " + quotedInput(*options.field) + " (the library holds " + names + ")";
             return result;
         }
         field = *library.List1_Click(static_cast<int>(it - library.List1.begin()));

@@ -46,6 +46,7 @@ PlayerPanelView::PlayerPanelView(SetupWindow& model, int player, RandomSource& r
     Text3_->setEditable(true);
     Text3_->setMinimumWidth(140);
     Text3_->setInsertPolicy(QComboBox::NoInsert);
+    Text3_->lineEdit()->setMaxLength(static_cast<int>(kMostNameCharacters));
     Text3_->lineEdit()->installEventFilter(this);
     human->addWidget(Text3_, 0, 1);
     connect(Text3_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {

@@ -9,6 +9,7 @@
 #include "../records/test_store.h"
 #include "app/command_line.h"
 #include "engine/game_window.h"
+#include "engine/player_names.h"
 #include "setup/field_library.h"
 
 namespace tallowen {
@@ -36,11 +37,25 @@ TEST(CommandLine, ChoosesTheGameAndRefusesWhatItCannotUse) {
 
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"--colour", "red"}, {"--time1", "5"}, {"--rule", "diagonal"}, {"--p1"},
-          {"--game", "XXXX3"}, {"--field", "Original", "--game", "+XX-1"}, {"--p1", "A", "--p1", "B"}, {"stray"}}) {
+          {"--game", "XXXX3"}, {"--field", "Original", "--game", "+XX-1"}, {"--p1", "A", "--p1", "B"}, {"stray"},
+          {"--field", ""}, {"--store="}, {"--game", "--p1"}}) {
         const ParsedCommandLine p = parse(bad);
         ASSERT_TRUE(p.error) << bad[0];
         EXPECT_EQ(p.error->find('\n'), std::string::npos) << *p.error;
     }
+    // A value is never empty or an option, and a name is what the setup window's name box takes.
+    const std::string longest = "Žofie " + std::string(kMostNameCharacters - 6, 'x');
+    EXPECT_EQ(parse({"--p1", longest, "--p2=Eva Nováková"}).options.names, (std::array<std::string, 2>{longest, "Eva Nováková"}));
+    EXPECT_EQ(parse({"--p1", "--p2", "Bob"}).error, "--p1 needs a value");
+    EXPECT_EQ(parse({"--p1=--p2", "Bob"}).error, "--p1 needs a value, not the option '--p2'");
+    EXPECT_EQ(parse({"--store", ""}).error, "--store is given an empty value");
+    EXPECT_EQ(parse({"--p2", longest + "y"}).error,
+              "--p2 takes at most " + std::to_string(kMostNameCharacters) + " characters, not '" + longest + "y'");
+    EXPECT_EQ(parse({"--p1", std::string(128 * 1024, 'A')}).error,
+              "--p1 takes at most " + std::to_string(kMostNameCharacters) + " characters, not '" + std::string(60, 'A') +
+                  "'... (131072 bytes)");
+    EXPECT_EQ(parse({"--p1", "Ev\xe9"}).error, "--p1 takes printable text in UTF-8, not 'Ev\\xe9'");
+    EXPECT_EQ(parse({"--p2", "Eva\tAdam"}).error, "--p2 takes printable text in UTF-8, not 'Eva\\tAdam'");
     // What the message repeats of the input cannot reach the terminal as control characters.
     EXPECT_EQ(parse({"--rule", "st\x1b[2Jar"}).error, "the rule is star or cross, not 'st\\x1b[2Jar'");
     EXPECT_EQ(parse({"--help", "--vers\xe9on"}).error, "unknown option '--vers\\xe9on'");
@@ -93,6 +108,8 @@ TEST(CommandLine, TheProgramEndsWithOneLineAndCodeTwoBeforeAnyWindow) {
     const std::string store = "--store " + (dir / "s.sqlite3").string();
     for (const auto& [env, args] : {std::pair<std::string, std::string>{"QT_QPA_PLATFORM=offscreen", "--time1 9"},
                                     {"QT_QPA_PLATFORM=offscreen", store + " --field Nowhere"},
+                                    {"QT_QPA_PLATFORM=offscreen", store + " --p1 --p2 Bob"},
+                                    {"QT_QPA_PLATFORM=offscreen", "--store ''"},
                                     {"", store}}) {
         const auto [err, code] = runTallowen(env, args);
         EXPECT_EQ(code, 2) << args;
