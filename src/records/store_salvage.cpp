@@ -1,6 +1,7 @@
 #include "records/store_salvage.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -27,38 +28,58 @@ struct Source {
     SqliteStatement after;
 };
 
-// Reads the rows of a table in key order from the first source that can, going on from the last row
-// read with the next source when one fails; when no source gets past a point, goes on from the next
-// of `restarts` (paths) beyond it, until the end or no restart is left. A row out of order is damage.
+// Where a reading starts: after a row, or else from a path on.
+struct Start {
+    std::string path;
+    std::optional<Position> after;
+};
+
+// More rows than one page of the file holds.
+constexpr std::size_t kRowsOfAPage = 512;
+
+// Reads the rows of a table in key order from the first source that can, going on with the next source
+// when one fails; when no source gets further, goes on from the next of `restarts` (paths) beyond the
+// furthest row read, until the end or no restart is left. A row out of order is damage. A damaged page
+// can hand out some of its rows before SQLite finds the damage, some out of their place, so the next
+// source reads a page's worth of rows before the failure again; a row read twice is taken twice.
 void readInOrder(std::vector<Source>& sources, const std::set<std::string>& restarts,
                  const std::function<void(const SqliteStatement&)>& take) {
-    std::optional<Position> last;
-    std::optional<std::string> from = std::string();
+    Start start;
+    std::optional<Position> furthest;
     for (;;) {
         bool progressed = false;
         for (Source& source : sources) {
-            SqliteStatement& read = from ? source.from : source.after;
-            read.bind(1, from ? *from : last->first);
-            if (!from) read.bind(2, last->second);
+            SqliteStatement& read = start.after ? source.after : source.from;
+            read.bind(1, start.after ? start.after->first : start.path);
+            if (start.after) read.bind(2, start.after->second);
+            std::deque<Position> recent;
             int code;
             while ((code = read.step()) == SQLITE_ROW) {
                 Position row{read.text(0), read.text(1)};
-                if ((last && row <= *last) || (from && row.first < *from)) {
+                const bool inOrder = !recent.empty() ? row > recent.back()
+                                     : start.after  ? row > *start.after
+                                                    : row.first >= start.path;
+                if (!inOrder) {
                     code = SQLITE_CORRUPT;
                     break;
                 }
                 take(read);
-                last = std::move(row);
-                from.reset();
-                progressed = true;
+                if (!furthest || row > *furthest) {
+                    furthest = row;
+                    progressed = true;
+                }
+                recent.push_back(std::move(row));
+                if (recent.size() > kRowsOfAPage + 1) recent.pop_front();
             }
             read.reset();
             if (code == SQLITE_DONE) return;
+            if (recent.size() > kRowsOfAPage) start.after = recent.front();
         }
         if (progressed) continue;
-        const auto next = restarts.upper_bound(from ? *from : last->first);
+        const bool pastFurthest = !start.after && (!furthest || start.path > furthest->first);
+        const auto next = restarts.upper_bound(pastFurthest ? start.path : furthest->first);
         if (next == restarts.end()) return;
-        from = *next;
+        start = {*next, std::nullopt};
     }
 }
 

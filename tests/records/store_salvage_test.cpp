@@ -53,9 +53,16 @@ long middlePage(const std::filesystem::path& file, const std::string& tree, cons
     return std::stol(runSql(file, "SELECT pageno " + where + " ORDER BY path LIMIT 1 OFFSET " + count + " / 2"));
 }
 
-// Overwrites the page with bytes no page holds; returns the numbers of the games whose key path the page
-// held.
-std::set<long> damagePage(const std::filesystem::path& file, long page) {
+struct Damage {
+    const char* what;
+    const char* tree;
+    const char* kind;
+    bool olderFile;  // as a version without the copy of the values left it
+    bool swapped;    // two cells' places swapped, else the whole page overwritten
+};
+
+// Damages the page; returns the numbers of the games whose key path the page held.
+std::set<long> damagePage(const std::filesystem::path& file, long page, bool swapped) {
     std::string bytes = readFile(file);
     const std::size_t size = std::stoul(runSql(file, "PRAGMA page_size"));
     const std::size_t start = static_cast<std::size_t>(page - 1) * size;
@@ -63,36 +70,38 @@ std::set<long> damagePage(const std::filesystem::path& file, long page) {
     std::set<long> games;
     for (int i = 1; i <= kRecords; ++i)
         if (held.find(recordKey(i)) != std::string::npos) games.insert(i);
-    for (std::size_t i = 0; i < size; ++i) bytes[start + i] = static_cast<char>((i * 7919 + 13) % 251);
+    // Swapped, the page hands out a row of its end among those of its start, before SQLite finds it out
+    // of order.
+    const std::size_t first = start + 8 + 2 * 2, other = start + 8 + 2 * 20;
+    for (std::size_t i = 0; i < (swapped ? 2 : size); ++i) {
+        if (swapped)
+            std::swap(bytes[first + i], bytes[other + i]);
+        else
+            bytes[start + i] = static_cast<char>((i * 7919 + 13) % 251);
+    }
     std::ofstream(file, std::ios::binary) << bytes;
     return games;
 }
-
-struct Damage {
-    const char* what;
-    const char* tree;
-    const char* kind;
-    bool olderFile;  // as a version without the copy of the values left it
-};
 
 // A damaged page costs no game while the other copy of the values holds it, and in a file without that
 // copy only the games the page held; the rest come over exactly, and once, with the user's field and
 // settings. The damaged file stays as it was.
 TEST(StoreSalvageTest, EveryGameOnAnIntactPageIsRecoveredOnceAndTheDamagedFileKept) {
     const Damage damages[] = {
-        {"a values page", "setting_values", "leaf", false},
-        {"a page of the copy", "setting_values_copy", "leaf", false},
-        {"the values' inner page", "setting_values", "internal", false},
-        {"a keys page", "setting_keys", "leaf", false},
-        {"a values page of an older file", "setting_values", "leaf", true},
-        {"a keys page of an older file", "setting_keys", "leaf", true},
+        {"a values page", "setting_values", "leaf", false, false},
+        {"a values page's cells out of order", "setting_values", "leaf", false, true},
+        {"a page of the copy", "setting_values_copy", "leaf", false, false},
+        {"the values' inner page", "setting_values", "internal", false, false},
+        {"a keys page", "setting_keys", "leaf", false, false},
+        {"a values page of an older file", "setting_values", "leaf", true, false},
+        {"a keys page of an older file", "setting_keys", "leaf", true, false},
     };
     for (const Damage& damage : damages) {
         TempDir dir;
         const auto file = dir / "s.sqlite3";
         fillStore(file);
         if (damage.olderFile) runSql(file, "DROP INDEX setting_values_copy; PRAGMA user_version = 0; VACUUM;");
-        const std::set<long> held = damagePage(file, middlePage(file, damage.tree, damage.kind));
+        const std::set<long> held = damagePage(file, middlePage(file, damage.tree, damage.kind), damage.swapped);
         const std::set<long> lost = damage.olderFile && std::string(damage.tree) == "setting_values" ? held : std::set<long>{};
         ASSERT_FALSE(held.empty()) << damage.what;
         const std::string damaged = readFile(file);
