@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <variant>
 
@@ -17,12 +18,12 @@ inline constexpr int kIntType = 4;
 using SettingValue = std::variant<std::monostate, std::string, std::int32_t>;
 
 // A key as the store holds it, read whole: its values by name, texts as written (without the NUL
-// that a single read adds), and how many values break the store's rules and so read as missing.
-// A value can outlive its key: `exists` tells whether the key itself is there.
+// that a single read adds), and the names of the values that break the store's rules and so read as
+// missing. A value can outlive its key: `exists` tells whether the key itself is there.
 struct StoredKey {
     bool exists = false;
     std::map<std::string, SettingValue> values;
-    int unreadable = 0;
+    std::set<std::string> unreadable;
 };
 
 // The value as text: "" for nothing, the decimal digits of an integer, a text as it stands (NUL

@@ -339,7 +339,7 @@ std::map<std::string, StoredKey> SettingsStore::KeysBelow(std::string_view keyPa
             if (auto value = rowValue(*values, 2))
                 key.values[values->text(1)] = std::move(*value);
             else
-                ++key.unreadable;
+                key.unreadable.insert(values->text(1));
         }
         if (code != SQLITE_DONE) failed(code, false);
     });

@@ -117,7 +117,7 @@ void readValues(sqlite3* db, const std::set<std::string>& restarts, Keys& keys) 
         if (auto value = rowValue(row, 2))
             key.values[row.text(1)] = std::move(*value);
         else
-            ++key.unreadable;
+            key.unreadable.insert(row.text(1));
     });
 }
 

@@ -27,25 +27,31 @@ bool timeCode(std::int32_t code) { return code >= 0 && code / 10 < kTimePosition
 
 std::optional<StoredGame> soundStoredGame(const std::string& keyName, const StoredKey& key) {
     const auto number = recordNumberOfKeyName(keyName);
-    if (!number || !key.exists || key.unreadable > 0) return std::nullopt;
-    const auto text = [&](const char* name) -> std::optional<std::string> {
+    if (!number || !key.exists) return std::nullopt;
+    // Only the game's own values count: a later version may have added others.
+    bool broken = false;
+    const auto value = [&](const char* name) -> const SettingValue* {
+        broken = broken || key.unreadable.count(name) > 0;
         const auto found = key.values.find(name);
-        if (found == key.values.end()) return std::nullopt;
-        const auto* value = std::get_if<std::string>(&found->second);
-        return value && !value->empty() ? std::optional<std::string>(*value) : std::nullopt;
+        return found == key.values.end() ? nullptr : &found->second;
+    };
+    const auto text = [&](const char* name) -> std::optional<std::string> {
+        const auto* found = value(name);
+        const auto* written = found ? std::get_if<std::string>(found) : nullptr;
+        return written && !written->empty() ? std::optional<std::string>(*written) : std::nullopt;
     };
     const auto integer = [&](const char* name) -> std::optional<std::int32_t> {
-        const auto found = key.values.find(name);
-        return found == key.values.end() ? std::nullopt : storedInt(found->second);
+        const auto* found = value(name);
+        return found ? storedInt(*found) : std::nullopt;
     };
     const auto field = text(""), player1 = text("Hráč1"), player2 = text("Hráč2");
     const auto figure1 = text("Hráč1Figurka"), figure2 = text("Hráč2Figurka");
     const auto turns = integer("PočetTahů"), movement = integer("LogikaPohybu"), times = integer("Časy");
     const auto count1 = integer("Hráč1Počet"), count2 = integer("Hráč2Počet");
     // A missing winner counts as a tie.
-    const auto winner = key.values.count("Vyhrál") ? integer("Vyhrál") : std::optional<std::int32_t>(0);
-    if (!field || !player1 || !player2 || !figure1 || !figure2 || !turns || !movement || !times || !count1 ||
-        !count2 || !winner)
+    const auto winner = value("Vyhrál") ? integer("Vyhrál") : std::optional<std::int32_t>(0);
+    if (broken || !field || !player1 || !player2 || !figure1 || !figure2 || !turns || !movement || !times ||
+        !count1 || !count2 || !winner)
         return std::nullopt;
     const long total = long{*count1} + *count2;
     const int larger = *count1 > *count2 ? 1 : *count2 > *count1 ? 2 : 0;
