@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "../temp_dir.h"
@@ -16,13 +18,23 @@ namespace {
 constexpr int kTenthOfASecond = FluidSequencer::kSampleRate / 10;
 
 // Empty, foreign and missing files are tracks of no length that do not stop a good file from playing
-// afterwards (what damaged files of every kind do is the MIDI fuzzer's to find).
+// afterwards; a file cut short anywhere plays no further than its length.
 TEST(FluidSequencer, PlaysAFileWithItsLengthAndAPositionThatAdvancesAsAudioIsRenderedAndBadFilesNot) {
     testing::TempDir dir;
     testing::writeShortTune(dir / "t.mid", 8);  // 4 seconds
     testing::writeFile(dir / "empty.mid", "");
     testing::writeFile(dir / "foreign.mid", "not a MIDI file at all");
     FluidSequencer sequencer;
+    std::ifstream in(dir / "t.mid", std::ios::binary);
+    const std::string tune{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    for (std::size_t cut = 10; cut < tune.size(); cut += 7) {
+        testing::writeFile(dir / "cut.mid", tune.substr(0, cut));
+        sequencer.open((dir / "cut.mid").string());
+        sequencer.play();
+        for (int i = 0; i < 3; ++i) sequencer.advance(kTenthOfASecond);
+        EXPECT_GE(sequencer.position(), 0) << cut;
+        EXPECT_LE(sequencer.position(), sequencer.length()) << cut;
+    }
     for (const char* name : {"empty.mid", "foreign.mid", "missing.mid"}) {
         sequencer.open((dir / name).string());
         sequencer.play();
