@@ -26,7 +26,8 @@ inline constexpr int kStoreUnsupportedType = -1;
 // values of the text or the integer type, kept in one SQLite file. Every write is a transaction.
 //
 // A damaged file, found so at start or met later during a read or a write, is moved aside unchanged
-// and a fresh one started; a file that cannot be opened at all leaves a store in memory for this run.
+// and a new one, holding what could still be read from it, takes its place; a file that cannot be
+// opened at all leaves a store in memory for this run.
 // Either way, and whenever a read or write fails, a message for the user is queued (takeMessages);
 // the program carries on. A value that breaks the table's rules (written by another tool with the
 // checks off) reads as missing.

@@ -55,10 +55,10 @@ const Table* ourTable(std::string_view name) {
 
 // What a file holds, as far as the store is concerned.
 struct Layout {
-    std::size_t ourTables = 0;  // with every column the store uses
+    std::size_t ourTables = 0;      // with every column the store uses
     bool ourTableReshaped = false;  // a table of ours without our columns
     bool otherObjects = false;      // tables, views ... not on our tables
-    bool copy = false;
+    bool copy = false;              // the second copy of the values
     int version = 0;
 
     bool complete() const { return ourTables == std::size(kTables); }
