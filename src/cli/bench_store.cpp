@@ -42,7 +42,7 @@ FinishedGame benchGame(int i) {
     const int count1 = 20 + i % 97;
     const int count2 = 121 - count1;  // never a tie: 121 is odd
     return {i % 3 == 0 ? "Original" : "Big battle", 40 + i % 71, "Player " + std::to_string(i % 17),
-            i % 5 == 0 ? "PC Genius" : "PC Professional", 1 + i % 2, i % 45, count1, count2, "AEE1", "EBA5",
+            i % 5 == 0 ? "PC Genius" : "PC Professional", 1 + i % 2, 10 * (i % 5) + i % 3, count1, count2, "AEE1", "EBA5",
             count1 > count2 ? 1 : 2};
 }
 
