@@ -12,6 +12,7 @@ struct Appearance {
     Colour BackColor = kBlack;
     Colour ForeColor = kWhite;
     std::string Caption;
+    bool operator==(const Appearance&) const = default;
 };
 
 // The record's figure text: one band letter "A" ... "E" per colour component (red, green, blue)

@@ -13,6 +13,7 @@
 #include "engine/controls.h"
 #include "engine/directions.h"
 #include "engine/game_recorder.h"
+#include "engine/mobility.h"
 #include "engine/random_source.h"
 #include "engine/timer.h"
 
@@ -39,6 +40,10 @@ public:
     void setPendingEvents(std::function<void()> run) { pendingEvents_ = std::move(run); }
     // Shows the setup window again and refreshes its statistics (new game).
     void setOnNewGame(std::function<void()> onNewGame) { onNewGame_ = std::move(onNewGame); }
+    // Told of every move PLKlik makes, whoever made it, once the board shows it.
+    void setOnMove(std::function<void(int player, const BoardMove& move)> onMove) { onMove_ = std::move(onMove); }
+    // Told after every clock tick that did not stand still.
+    void setOnClockTick(std::function<void()> onClockTick) { onClockTick_ = std::move(onClockTick); }
 
     // --- Move rules
     void PLKlik(int x, int y);
@@ -55,6 +60,13 @@ public:
     // --- Turn cycle, clocks, scoring
     void Score();
     bool moverCanMove() const;
+    // The end of a turn change for a mover who can move: the board takes clicks, and the computer
+    // is asked for the move when it plays this side here. A game that was held up (a network game
+    // waiting for the other computer) goes on from here.
+    void beginMoverTurn();
+    // Sets both clocks as the computer that keeps them has them: the captions follow, and a clock
+    // that has run out there has the effect here that running out on the tick has.
+    void setClocks(int clock1, int clock2);
 
     // --- Game start and commands
     void NG_Click();
@@ -95,6 +107,12 @@ public:
     std::array<int, 3> Clock{};    // index 1 and 2
     std::array<int, 3> PcLevel{};  // index 1 and 2; entry 0 stays 0 (empty cells)
     bool GameOver = false;
+    // A seat played on another computer (a network game): the board ignores clicks while it is to
+    // move and the computer never moves for it here; its moves arrive through PLKlik.
+    std::array<bool, 3> PlayedElsewhere{};  // index 1 and 2
+    // The other computer keeps the clocks: the tick here neither counts down nor runs a clock out,
+    // and setClocks brings the clocks as they are there.
+    bool ClockKeptElsewhere = false;
 
     double BoardW = 400;
     double BoardH = 300;
@@ -152,6 +170,8 @@ private:
     void turnChange();   // TimCHng
     void clockTick();    // TimerT
     void fillForOpponent();
+    // A person whose time has just run out on their own turn: the computer makes that move.
+    void moveForTimedOutMover();
     void endGame(int p1, int p2);
     void setTurnLabel();
     void clearSelectionMarks();
@@ -161,6 +181,8 @@ private:
     ComputerPlayer* computer_ = nullptr;
     std::function<void()> pendingEvents_;
     std::function<void()> onNewGame_;
+    std::function<void(int, const BoardMove&)> onMove_;
+    std::function<void()> onClockTick_;
     std::uint64_t epoch_ = 0;
 };
 

@@ -49,6 +49,7 @@ void GameWindow::PLKlik(int x, int y) {
         ShBrd(SelX, SelY);
         view_.refreshBoard();
         Shape3 = {-2 * CellW, -2 * (BoardH / (Side > 0 ? Side : 1))};
+        if (moved && onMove_) onMove_(CurPlayer, {SelX, SelY, x, y});
     }
 
     if (Selection != 0) return;
@@ -78,7 +79,7 @@ void GameWindow::ShBrd(int XX, int YY) {
 
 void GameWindow::PL_MouseDown(double X, double Y) {
     if (!PL.Enabled || CellW <= 0 || CellH <= 0) return;
-    if (PcLevel[CurPlayer] != 0 || Clock[CurPlayer] == kClockTimedOut) return;
+    if (PcLevel[CurPlayer] != 0 || Clock[CurPlayer] == kClockTimedOut || PlayedElsewhere[CurPlayer]) return;
     const double cx = std::floor(X / CellW);
     const double cy = std::floor(Y / CellH);
     // Positions far off the board must not overflow the conversion to a cell number.

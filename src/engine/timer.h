@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace tallowen {
 
@@ -11,6 +12,10 @@ class Timer;
 class TimerDriver {
 public:
     virtual ~TimerDriver() = default;
+    // Drives the timer from now on; a timer that is already enabled starts counting now.
+    virtual void attach(Timer& timer) = 0;
+    // Stops driving the timer, which may then go away.
+    virtual void detach(Timer& timer) = 0;
     // The timer was enabled, or its interval changed while enabled: it counts from now.
     virtual void armed(Timer& timer) = 0;
     virtual void disarmed(Timer& timer) = 0;
@@ -30,6 +35,8 @@ public:
     const std::string& name() const { return name_; }
     bool enabled() const { return enabled_; }
     int interval() const { return interval_; }
+    // Whether the handler is running now (it may be letting pending events run).
+    bool firing() const { return firing_; }
 
     void setEnabled(bool on) {
         if (on == enabled_) return;
@@ -63,6 +70,19 @@ private:
     bool firing_ = false;
     std::function<void()> handler_;
     TimerDriver* driver_ = nullptr;
+};
+
+// A timer that its driver drives for as long as it lives.
+class DrivenTimer : public Timer {
+public:
+    DrivenTimer(std::string name, int intervalMs, TimerDriver& driver)
+        : Timer(std::move(name), intervalMs), driver_(driver) {
+        driver_.attach(*this);
+    }
+    ~DrivenTimer() { driver_.detach(*this); }
+
+private:
+    TimerDriver& driver_;
 };
 
 }  // namespace tallowen

@@ -41,27 +41,31 @@ void GameWindow::turnChange() {
     view_.showMover(*this);
 
     const std::uint64_t epoch = epoch_;
-    if (!moverCanMove()) {
+    if (!moverCanMove())
         fillForOpponent();
-    } else {
-        PL.Enabled = true;
-        const int level = PcLevel[CurPlayer];
-        if (level != 0) {
-            Picture9.Visible = true;
-            if (computer_) computer_->PcIQ(CurPlayer, level);
-        } else if (computer_) {
-            if (Clock[CurPlayer] == kClockTimedOut)
-                computer_->PcIQ(CurPlayer, 0);
-            else if (Clock[CurPlayer] == kClockOpponentTimedOut)
-                computer_->PcIQ(CurPlayer, 2);
-        }
-    }
+    else
+        beginMoverTurn();
 
     // An undo, restart or new game while the computer's search let events run has taken the game
     // over with timers of its own: this turn change must not stop them.
     if (epoch_ != epoch) return;
     TimerT.setEnabled(true);
     TimCHng.setEnabled(false);
+}
+
+void GameWindow::beginMoverTurn() {
+    PL.Enabled = true;
+    if (PlayedElsewhere[CurPlayer]) return;
+    const int level = PcLevel[CurPlayer];
+    if (level != 0) {
+        Picture9.Visible = true;
+        if (computer_) computer_->PcIQ(CurPlayer, level);
+    } else if (computer_) {
+        if (Clock[CurPlayer] == kClockTimedOut)
+            computer_->PcIQ(CurPlayer, 0);
+        else if (Clock[CurPlayer] == kClockOpponentTimedOut)
+            computer_->PcIQ(CurPlayer, 2);
+    }
 }
 
 void GameWindow::fillForOpponent() {
@@ -83,11 +87,11 @@ void GameWindow::clockTick() {
     if (!PL.Enabled || Minimized) return;
     const int c = CurPlayer;
     bool ranOut = false;
-    if (Clock[c] > 0) {
+    if (Clock[c] > 0 && !ClockKeptElsewhere) {
         --Clock[c];
         Label3[c].Caption = CoCas(Clock[c]);
     }
-    if (Clock[c] == 0) {
+    if (Clock[c] == 0 && !ClockKeptElsewhere) {
         Clock[c] = kClockTimedOut;
         Clock[3 - c] = kClockOpponentTimedOut;
         Label3[c].Caption = "0:00:00";
@@ -105,12 +109,32 @@ void GameWindow::clockTick() {
         else if (Label3[c].ForeColor == kClockFlash)
             Label3[c].ForeColor = kWhite;
     }
-    // A person whose time runs out during their own turn can no longer click; the computer makes
-    // that move at once, as it will make that side's later ones, instead of stalling the game.
-    if (ranOut && PcLevel[c] == 0 && computer_ && !TimCHng.enabled() && !TimPC.enabled()) {
-        PLKlik(-1, -1);
-        computer_->PcIQ(c, 0);
+    if (ranOut) moveForTimedOutMover();
+    if (onClockTick_) onClockTick_();
+}
+
+// A person whose time runs out during their own turn can no longer click; the computer makes that
+// move at once, as it will make that side's later ones, instead of stalling the game.
+void GameWindow::moveForTimedOutMover() {
+    const int c = CurPlayer;
+    if (PcLevel[c] != 0 || PlayedElsewhere[c] || !computer_ || TimCHng.enabled() || TimPC.enabled()) return;
+    PLKlik(-1, -1);
+    computer_->PcIQ(c, 0);
+}
+
+void GameWindow::setClocks(int clock1, int clock2) {
+    int ranOut = 0;
+    for (int p = 1; p <= 2; ++p) {
+        const int value = p == 1 ? clock1 : clock2;
+        if (Clock[p] == value) continue;
+        Clock[p] = value;
+        Label3[p].Caption = value > 0 ? CoCas(value) : value == kClockTimedOut ? "0:00:00" : "";
+        if (value == kClockTimedOut) ranOut = p;
     }
+    if (ranOut == 0) return;
+    TimerT.setInterval(100);
+    // As on the tick, which does nothing while the board is disabled.
+    if (ranOut == CurPlayer && PL.Enabled) moveForTimedOutMover();
 }
 
 }  // namespace tallowen

@@ -8,6 +8,11 @@ void VirtualClock::attach(Timer& timer) {
     if (timer.enabled()) armed(timer);
 }
 
+void VirtualClock::detach(Timer& timer) {
+    std::erase_if(slots_, [&timer](const Slot& s) { return s.timer == &timer; });
+    timer.setDriver(nullptr);
+}
+
 VirtualClock::Slot* VirtualClock::slotOf(Timer& timer) {
     for (Slot& s : slots_)
         if (s.timer == &timer) return &s;

@@ -13,7 +13,8 @@ namespace tallowen {
 // that is re-armed inside a handler counts from the moment it was re-armed.
 class VirtualClock : public TimerDriver {
 public:
-    void attach(Timer& timer);
+    void attach(Timer& timer) override;
+    void detach(Timer& timer) override;
 
     std::int64_t now() const { return now_; }
 

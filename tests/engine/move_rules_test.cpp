@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "engine/mobility.h"
 #include "game_fixture.h"
 
 namespace tallowen {
@@ -32,6 +33,28 @@ TEST_F(MoveRules, CrossMarksItsTargets) {
     game.PLKlik(3, 3);
     EXPECT_EQ(cellsMarked(game, kGrowMark), (Cells{{3, 2}, {4, 3}, {3, 4}, {2, 3}}));
     EXPECT_EQ(cellsMarked(game, kJumpMark), (Cells{{2, 2}, {4, 2}, {4, 4}, {2, 4}, {3, 1}, {5, 3}, {3, 5}, {1, 3}}));
+}
+
+// A move that arrives from another computer is checked without a selection on the board: it must
+// be legal exactly when a click on its source marks its target.
+TEST_F(MoveRules, ALegalMoveIsExactlyAMarkedTargetOfTheSourceClicked) {
+    for (const bool star : {true, false}) {
+        start(test::rows({"+0X-X", "-X+XX", "XX0XX", "X+X-X", "XXXX+"}) + "1", star);
+        for (const int player : {1, 2}) {
+            game.CurPlayer = player;
+            for (int sx = -1; sx <= 5; ++sx)
+                for (int sy = -1; sy <= 5; ++sy)
+                    for (int tx = -2; tx <= 7; ++tx)
+                        for (int ty = -2; ty <= 7; ++ty) {
+                            game.PLKlik(-1, -1);
+                            game.PLKlik(sx, sy);
+                            const int mark = game.marks(tx, ty);
+                            const bool marked = game.Selection == 1 && (mark == kGrowMark || mark == kJumpMark);
+                            ASSERT_EQ(isLegalMove(game.board, game.Side, game.dirs, player, {sx, sy, tx, ty}), marked)
+                                << star << " " << player << ": " << sx << "," << sy << " to " << tx << "," << ty;
+                        }
+        }
+    }
 }
 
 TEST_F(MoveRules, OccupiedCellsHolesAndOffFieldCellsAreNoTargets) {

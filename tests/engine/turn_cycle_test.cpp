@@ -114,6 +114,69 @@ TEST_F(TurnCycle, UnlimitedClocksClearTheirLabelOnceAndClocksStandStillWhenMinim
     EXPECT_EQ(game.Clock[2], 1799);
 }
 
+// A seat played on another computer: its moves arrive as clicks from there, the board ignores the
+// clicks here, and the computer never moves for it here, whatever its name or clock says.
+TEST_F(TurnCycle, ASeatPlayedElsewhereTakesNoClicksHereAndNoComputerMoves) {
+    test::RecordingComputer computer;
+    game.setComputerPlayer(&computer);
+    std::vector<std::pair<int, BoardMove>> moves;
+    game.setOnMove([&](int player, const BoardMove& m) { moves.emplace_back(player, m); });
+    game.PlayedElsewhere = {false, false, true};
+    start(kCorners + "2", true, "Ann", "PC Genius");
+    EXPECT_TRUE(computer.calls.empty());
+    EXPECT_FALSE(game.Picture9.Visible);
+    game.PL_MouseDown(4.5 * game.CellW, 4.5 * game.CellH);
+    EXPECT_EQ(game.Selection, 0);
+    move(4, 4, 3, 3);
+    game.PL_MouseDown(0.5 * game.CellW, 0.5 * game.CellH);
+    game.PL_MouseDown(1.5 * game.CellW, 1.5 * game.CellH);
+    finishTurnChange();
+    EXPECT_EQ(moves, (std::vector<std::pair<int, BoardMove>>{{2, {4, 4, 3, 3}}, {1, {0, 0, 1, 1}}}));
+
+    // A person's time runs out there: the computer does not move for them here either.
+    game.Label6.Caption = "Bob";
+    game.setup.Combo1 = {0, 4};
+    game.NG_Click();
+    clock.runUntil([this] { return !game.Timer1.enabled(); });
+    finishTurnChange();
+    game.Clock[2] = 1;
+    clock.advance(1000);
+    EXPECT_EQ(game.Clock[2], kClockTimedOut);
+    EXPECT_TRUE(computer.calls.empty());
+}
+
+// Clocks kept by the other computer do not count down here; setClocks brings them, and a clock
+// run out there has its effect here: the flashing, and the computer moving at once for the person
+// here whose time ran out (later for the other person too), never for the seat played elsewhere.
+TEST_F(TurnCycle, ClocksKeptElsewhereFollowWhatTheyAreThere) {
+    test::RecordingComputer computer;
+    game.setComputerPlayer(&computer);
+    game.ClockKeptElsewhere = true;
+    game.PlayedElsewhere = {false, true, false};
+    game.setup.Combo1 = {4, 4};
+    start(kCorners + "1");
+    clock.advance(5000);
+    EXPECT_EQ(game.Clock[1], 600);
+    game.setClocks(1, 600);
+    EXPECT_EQ(std::make_pair(game.Label3[1].Caption, game.Label3[2].Caption), std::make_pair(std::string("0:00:01"), std::string("0:10:00")));
+    game.setClocks(kClockTimedOut, kClockOpponentTimedOut);
+    EXPECT_EQ(std::make_pair(game.Label3[1].Caption, game.Label3[2].Caption), std::make_pair(std::string("0:00:00"), std::string()));
+    EXPECT_EQ(game.TimerT.interval(), 100);
+    clock.advance(100);
+    EXPECT_EQ(game.Label3[1].ForeColor, kClockFlash);
+    EXPECT_TRUE(computer.calls.empty());
+    move(0, 0, 1, 1);
+    EXPECT_EQ(computer.calls, (std::vector<std::pair<int, int>>{{2, 2}}));
+
+    game.NG_Click();
+    clock.runUntil([this] { return !game.Timer1.enabled(); });
+    finishTurnChange();
+    move(0, 0, 1, 1);
+    computer.calls.clear();
+    game.setClocks(kClockOpponentTimedOut, kClockTimedOut);
+    EXPECT_EQ(computer.calls, (std::vector<std::pair<int, int>>{{2, 0}}));
+}
+
 // Only the exact computer names are computers; a computer side is asked for its move at its level,
 // and only a person's clock shows.
 TEST_F(TurnCycle, ComputerSidesAreAskedForTheirMoveAtTheirLevel) {
