@@ -8,7 +8,7 @@
 #include "setup/field_editor.h"
 #include "setup/setup_window.h"
 #include "ui/popup_menus.h"
-#include "ui/qt_timer_driver.h"
+#include "eventloop/qt_timer_driver.h"
 
 class QAction;
 class QListWidget;

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "setup/figure_selection.h"
-#include "ui/qt_timer_driver.h"
+#include "eventloop/qt_timer_driver.h"
 
 class QComboBox;
 class QScrollBar;

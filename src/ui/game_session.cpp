@@ -5,7 +5,7 @@
 
 #include "records/figure_detail.h"
 #include "ui/message_box.h"
-#include "ui/window_thread_post.h"
+#include "eventloop/window_thread_post.h"
 
 namespace tallowen {
 

@@ -11,7 +11,7 @@
 #include "render/board_painter.h"
 #include "render/window_size.h"
 #include "ui/popup_menus.h"
-#include "ui/qt_timer_driver.h"
+#include "eventloop/qt_timer_driver.h"
 #include "ui/repainting_view.h"
 #include "ui/tallow.h"
 

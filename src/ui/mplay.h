@@ -5,7 +5,7 @@
 
 #include "engine/random_source.h"
 #include "setup/music_player.h"
-#include "ui/qt_timer_driver.h"
+#include "eventloop/qt_timer_driver.h"
 
 class QLabel;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "ui/window_thread_post.h"
+#include "eventloop/window_thread_post.h"
 
 #include <QMetaObject>
 

@@ -1,4 +1,4 @@
-#include "ui/qt_timer_driver.h"
+#include "eventloop/qt_timer_driver.h"
 
 namespace tallowen {
 
@@ -13,6 +13,16 @@ void QtTimerDriver::attach(Timer& timer) {
     }
     timer.setDriver(this);
     if (timer.enabled()) armed(timer);
+}
+
+void QtTimerDriver::detach(Timer& timer) {
+    const auto it = timers_.find(&timer);
+    if (it == timers_.end()) return;
+    // The timer may be going from its own handler, inside the QTimer's signal.
+    it->second->stop();
+    it->second.release()->deleteLater();
+    timers_.erase(it);
+    timer.setDriver(nullptr);
 }
 
 void QtTimerDriver::armed(Timer& timer) {

@@ -18,8 +18,8 @@ public:
     QtTimerDriver(const QtTimerDriver&) = delete;
     QtTimerDriver& operator=(const QtTimerDriver&) = delete;
 
-    // Drives `timer` from now on; a timer the model has already enabled starts counting now.
-    void attach(Timer& timer);
+    void attach(Timer& timer) override;
+    void detach(Timer& timer) override;
     // Called after each timer's handler has run, so that a window can show what it changed.
     void setAfterFire(std::function<void()> afterFire) { afterFire_ = std::move(afterFire); }
 

@@ -1,4 +1,4 @@
-#include "ui/qt_timer_driver.h"
+#include "eventloop/qt_timer_driver.h"
 
 #include <gtest/gtest.h>
 
