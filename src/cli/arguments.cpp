@@ -96,4 +96,14 @@ std::string gameStringArgument(const Arguments& args, std::size_t index) {
     return game;
 }
 
+void refuseUnplayable(const std::string& gameString) {
+    if (auto error = gameStringError(gameString)) throw UsageError{"bad game string: " + *error};
+    Board board;
+    const int side = parseGameString(gameString, board).side;
+    for (int x = 0; x < side; ++x)
+        for (int y = 0; y < side; ++y)
+            if (board(x, y) == pieceOf(1) || board(x, y) == pieceOf(2)) return;
+    throw UsageError{"the field holds no piece, so no game can end"};
+}
+
 }  // namespace tallowen::cli

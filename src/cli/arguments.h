@@ -52,5 +52,7 @@ std::string requiredOption(const Arguments& args, std::string_view name);
 int intOption(const Arguments& args, std::string_view name, int fallback, int lo, int hi);
 // The game string at positional[index], checked.
 std::string gameStringArgument(const Arguments& args, std::size_t index);
+// Refuses a game string that cannot be played to an end: a bad one, or a field without a piece.
+void refuseUnplayable(const std::string& gameString);
 
 }  // namespace tallowen::cli

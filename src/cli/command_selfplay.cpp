@@ -30,15 +30,6 @@ std::uint64_t seedOption(const Arguments& args) {
     return seed;
 }
 
-bool holdsAPiece(const std::string& gameString) {
-    Board board;
-    const int side = parseGameString(gameString, board).side;
-    for (int x = 0; x < side; ++x)
-        for (int y = 0; y < side; ++y)
-            if (board(x, y) == pieceOf(1) || board(x, y) == pieceOf(2)) return true;
-    return false;
-}
-
 }  // namespace
 
 int runSelfplay(int argc, char** argv) {
@@ -65,8 +56,7 @@ int runSelfplay(int argc, char** argv) {
     } else {
         setup.gameString = game.value_or(*builtInGame("Original"));
     }
-    if (auto error = gameStringError(setup.gameString)) throw UsageError{"bad game string: " + *error};
-    if (!holdsAPiece(setup.gameString)) throw UsageError{"the field holds no piece, so no game can end"};
+    refuseUnplayable(setup.gameString);
     refuseExtraPositional(args, 0);
     const SelfplayRecording recording = selfplayRecording(args, setup.gameString);
     setup.fieldName = recording.fieldName;

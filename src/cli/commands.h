@@ -13,5 +13,6 @@ int runResults(int argc, char** argv);
 int runFields(int argc, char** argv);
 int runEval(int argc, char** argv);
 int runSelfplay(int argc, char** argv);
+int runHost(int argc, char** argv);
 
 }  // namespace tallowen::cli

@@ -28,6 +28,7 @@ constexpr Command kCommands[] = {
     {"fields", runFields},
     {"eval", runEval},
     {"selfplay", runSelfplay},
+    {"host", runHost},
 };
 
 constexpr const char* kUsage =
@@ -45,7 +46,9 @@ constexpr const char* kUsage =
     "  eval  --rule star|cross --level 4 [--nodes N] [--time MS] GAMESTRING\n"
     "  selfplay --rule star|cross --p1 1|2|3|4 --p2 1|2|3|4 [--field NAME | --game GAMESTRING]\n"
     "           [--games N] [--seed S] [--time MS[,MS2]] [--nodes N[,N2]]\n"
-    "           [--record [--store PATH]]\n";
+    "           [--record [--store PATH]]\n"
+    "  host --level 1|2|3|4 [--port N] [--code NNNNNN] [--field NAME | --game GAMESTRING]\n"
+    "       [--rule star|cross] [--games N]\n";
 
 }  // namespace
 

@@ -27,6 +27,8 @@ public:
     // Listens on all addresses at the port (0: any free one); nothing when listening, else why not.
     std::optional<std::string> listen(std::uint16_t port = kDefaultPort);
     std::uint16_t port() const { return server_.serverPort(); }
+    // False once too many wrong codes were tried: no one can join any more.
+    bool listening() const { return server_.isListening(); }
     const std::string& code() const { return code_; }
 
     // The host's own name and looks, as the joiner is greeted with them (the game's START sends

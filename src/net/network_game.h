@@ -26,8 +26,8 @@ namespace tallowen::net {
 //    `changed`. Board clicks go to the model as always: it ignores them while the other player is
 //    to move. Undo, restart and new game go to askUndo(), askRestart(), askNewGame() instead of
 //    the model (enable them by canAsk()); exit goes to leave().
-//  - `question` carries a text such as "Eva asks to take back their move. Allow?": show it with
-//    Allow and Refuse and call answer(); `questionWithdrawn` closes it again when it no longer
+//  - `question` carries what is asked and a text such as "Eva asks to take back their move.
+//    Allow?": show it with Allow and Refuse and call answer(); `questionWithdrawn` closes it again when it no longer
 //    applies. `notice` carries a text to show with an OK button (a refusal, a lost connection,
 //    the other player back). `ended` carries why the network game is over (empty when this side
 //    left); the game window stays as it was, its board disabled.
@@ -52,7 +52,7 @@ public:
         std::function<void(const PlayerLooks&)> peer;
         std::function<void()> started;
         std::function<void(const std::string&)> notice;
-        std::function<void(const std::string&)> question;
+        std::function<void(Request, const std::string&)> question;
         std::function<void()> questionWithdrawn;
         std::function<void(const std::string&)> ended;
     };
@@ -81,6 +81,8 @@ public:
     // This side leaves: the other side is told, a game under way ends unrecorded.
     void leave();
 
+    // Counts the games started and restarted on this connection.
+    int round() const { return round_; }
     // The moves of the game's line (undone moves are not in it).
     const std::vector<BoardMove>& line() const { return line_; }
 

@@ -57,8 +57,8 @@ void NetworkGame::onAsk(const Ask& a) {
     if (a.round != round_ || a.moves != moves() || !feasible(a.what, remote_)) return send(no);
     incoming_ = a;
     const std::string text = texts::question(a.what, peerName());
-    post([this, text] {
-        if (events_.question) events_.question(text);
+    post([this, what = a.what, text] {
+        if (events_.question) events_.question(what, text);
     });
     postChanged();
 }

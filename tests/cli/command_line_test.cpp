@@ -34,7 +34,7 @@ TEST(EngineToolCommandLine, BadInputIsOneLineAndExitCodeTwo) {
         {"moves --rule " + std::string(100000, 'A') + " " + kOriginal,
          "tallowen-engine moves: unknown rule '" + std::string(60, 'A') + "'... (100000 bytes) (expected star or cross)"},
         {"render " + star + kOriginal + " ''", "tallowen-engine render: OUT.png is empty"},
-        {"frob\"\n\"nicate", "tallowen-engine: unknown command 'frob\\nnicate' (commands: moves play bench render records results fields eval selfplay)"},
+        {"frob\"\n\"nicate", "tallowen-engine: unknown command 'frob\\nnicate' (commands: moves play bench render records results fields eval selfplay host)"},
         {"eval --rule star --level 4 --nodes 0 " + nine,
          "tallowen-engine eval: --nodes must be a whole number from 1 to 2^64 - 1, not '0'"},
         {"eval --rule star --level 3 --time 50 " + nine, "tallowen-engine eval: --nodes and --time are for level 4"},
@@ -51,6 +51,10 @@ TEST(EngineToolCommandLine, BadInputIsOneLineAndExitCodeTwo) {
         {"eval --rule star --level 3 --last 0,0,0,3 " + nine, ""},  // off the field
         {"selfplay --rule star --p1 2 --p2 2 --field Nowhere", ""},
         {"selfplay --rule star --p1 2 --p2 2 --game " + quoted("XXXX0XXXX1"), ""},
+        {"host --level 4 --code 12a456", "tallowen-engine host: --code must be six digits, not '12a456'"},
+        {"host --level 1 --port 65536", ""},
+        {"host --rule star", ""},  // no level
+        {"host --level 1 --game " + quoted("XXXX0XXXX1"), ""},
     };
     for (const auto& [args, line] : cases) {
         const ToolRun run = runTool(args);

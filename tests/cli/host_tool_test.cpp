@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QTimer>
+
+#include "engine/board_view.h"
+#include "engine/game_window.h"
+#include "eventloop/qt_timer_driver.h"
+#include "net/join_session.h"
+
+namespace tallowen::net {
+namespace {
+
+bool waitFor(const std::function<bool()>& done, int ms = 30000) {
+    const QDeadlineTimer deadline(ms);
+    QTimer wake;
+    wake.start(5);
+    while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return done();
+}
+
+struct KeptRecord : GameRecorder {
+    void recordGame(const FinishedGame& game) override { kept.push_back(game); }
+    std::vector<FinishedGame> kept;
+};
+
+// The computer host plays a person joining from elsewhere in real time: a game to its end, then a
+// restart that the person leaves; one line for each game, and it stops after the games asked for.
+TEST(HostTool, PlaysJoinersGameAfterGameWithOneLineEach) {
+    QProcess tool;
+    tool.start(TALLOWEN_ENGINE_PATH, {"host", "--level", "1", "--port", "0", "--code", "314159", "--game",
+                                      "+XXXXXXX-1", "--games", "2"});
+    ASSERT_TRUE(waitFor([&] { return tool.canReadLine(); }, 10000)) << tool.readAllStandardError().toStdString();
+    const QStringList greeting = QString(tool.readLine()).trimmed().split(' ');
+    ASSERT_EQ(greeting.size(), 5);
+    EXPECT_EQ(greeting[4], "314159");
+
+    HeadlessBoardView view;
+    KeptRecord records;
+    GameWindow game(view, records);
+    QtTimerDriver timers;
+    for (Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC}) timers.attach(*timer);
+    JoinSession session(game, timers, {"Eva", {0xFF0000, 0, "5"}},
+                        {"127.0.0.1", static_cast<std::uint16_t>(greeting[2].toInt())}, "314159");
+    session.connect();
+    ASSERT_TRUE(waitFor([&] { return session.state() == NetworkGame::State::Playing && !game.Timer1.enabled(); }));
+    EXPECT_EQ(game.Label5.Caption, "PC Beginner");
+    EXPECT_EQ(game.PcLevel[1], 1);
+
+    const auto myTurn = [&] { return game.GameOver || (game.CurPlayer == 2 && !game.TimCHng.enabled()); };
+    while (!game.GameOver) {
+        ASSERT_TRUE(waitFor(myTurn));
+        if (game.GameOver) break;
+        for (int i = 0; i < 9 * 9 && !game.TimCHng.enabled(); ++i) {
+            const BoardMove m{i / 9 / 3, i / 9 % 3, i % 9 / 3, i % 3};
+            if (!isLegalMove(game.board, game.Side, game.dirs, 2, m)) continue;
+            game.PL_MouseDown((m.sx + 0.5) * game.CellW, (m.sy + 0.5) * game.CellH);
+            game.PL_MouseDown((m.tx + 0.5) * game.CellW, (m.ty + 0.5) * game.CellH);
+        }
+    }
+    ASSERT_EQ(records.kept.size(), 1u);
+    const FinishedGame& mine = records.kept[0];
+    ASSERT_TRUE(waitFor([&] { return tool.canReadLine(); }));
+    const char* winner = mine.winner == 1 ? "1" : mine.winner == 2 ? "2" : "tie";
+    EXPECT_EQ(tool.readLine().toStdString(), "game 1 winner " + std::string(winner) + " counts " +
+                                                 std::to_string(mine.count1) + " " + std::to_string(mine.count2) +
+                                                 " turns " + std::to_string(mine.turns) + " against Eva\n");
+
+    ASSERT_TRUE(session.askRestart());
+    ASSERT_TRUE(waitFor([&] { return !game.GameOver && game.CurPlayer == 1 && !game.Timer1.enabled(); }));
+    session.leave();
+    ASSERT_TRUE(waitFor([&] { return tool.state() == QProcess::NotRunning; }));
+    EXPECT_EQ(tool.readAllStandardOutput().toStdString(), "game 2 unfinished against Eva\n");
+    EXPECT_EQ(tool.exitCode(), 0);
+    EXPECT_EQ(tool.readAllStandardError().toStdString(),
+              "tallowen-engine host: Eva has left the game. The game has ended and is not recorded.\n");
+}
+
+}  // namespace
+}  // namespace tallowen::net
