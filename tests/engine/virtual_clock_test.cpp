@@ -42,6 +42,24 @@ TEST(VirtualClock, FiresByDeadlineThenArmingOrderAndCountsReArmsFromThen) {
     EXPECT_FALSE(clock.step());
 }
 
+// A timer that lives only as long as something else (a network session's) may go while it runs.
+TEST(VirtualClock, ATimerThatGoesIsNeverFiredAgain) {
+    VirtualClock clock;
+    int fired = 0;
+    Timer stays("stays", 300);
+    clock.attach(stays);
+    stays.setEnabled(true);
+    {
+        DrivenTimer goes("goes", 100, clock);
+        goes.setHandler([&] { ++fired; });
+        goes.setEnabled(true);
+        clock.advance(150);
+    }
+    clock.advance(1000);
+    EXPECT_EQ(fired, 1);
+    EXPECT_EQ(clock.now(), 1150);
+}
+
 TEST(Timer, ATickIsSkippedWhileItsHandlerStillRuns) {
     Timer t("t", 10);
     int runs = 0;

@@ -87,22 +87,25 @@ TEST_F(HostilePeer, AWrongCodeOrAReplayedProofIsRefusedAndTooManyCloseTheGame) {
         EXPECT_EQ(guess.nextAs<Refused>(), Refused{Refusal::Code}) << i;
     }
     QCoreApplication::processEvents();
-    EXPECT_EQ(host.notices.back(), texts::turnedAway(Refusal::Closed));
+    EXPECT_EQ(host.lastNotice(), texts::turnedAway(Refusal::Closed));
     RawPeer late(hostSession->port());
     EXPECT_TRUE(late.closed());
     EXPECT_EQ(late.socket().error(), QAbstractSocket::ConnectionRefusedError);
 }
 
+// A joiner named like a computer plays under a person's name, as at one desk.
 TEST_F(HostilePeer, ASecondComputerIsTurnedAwayWhileAPlayerIsSeated) {
     RawPeer player(hostSession->port());
-    player.answerHello(test::kCode);
+    player.answerHello(test::kCode, {"PC Master", kMallory.looks});
     ASSERT_TRUE(player.nextAs<Welcome>());
+    ASSERT_TRUE(waitFor([this] { return !host.peers.empty(); }));
+    EXPECT_EQ(host.peers.back().name, ":-) Master");
     RawPeer other(hostSession->port());
     EXPECT_EQ(other.nextAs<Refused>(), Refused{Refusal::Busy});
     EXPECT_TRUE(other.closed());
     QCoreApplication::processEvents();
     EXPECT_EQ(hostSession->state(), State::Setup);
-    EXPECT_EQ(host.notices.back(), texts::turnedAway(Refusal::Busy));
+    EXPECT_EQ(host.lastNotice(), texts::turnedAway(Refusal::Busy));
 }
 
 // A byte a second keeps no connection open: the handshake has ten seconds in all.
@@ -122,7 +125,7 @@ TEST_F(HostilePeer, AHandshakeNotDoneInTenSecondsIsClosedHoweverSlowlyBytesKeepC
     EXPECT_EQ(slow.nextAs<Refused>(), Refused{Refusal::Timeout});
     EXPECT_TRUE(slow.closed());
     QCoreApplication::processEvents();
-    EXPECT_EQ(host.notices.back(), texts::turnedAway(Refusal::Timeout));
+    EXPECT_EQ(host.lastNotice(), texts::turnedAway(Refusal::Timeout));
     EXPECT_EQ(hostSession->state(), State::Waiting);
 }
 

@@ -101,11 +101,12 @@ struct Computer {
                 [this](const PlayerLooks& p) { peers.push_back(p); },
                 [this] { ++started; },
                 [this](const std::string& text) { notices.push_back(text); },
-                [this](const std::string& text) { questions.push_back(text); },
+                [this](Request, const std::string& text) { questions.push_back(text); },
                 [this] { ++withdrawn; },
                 [this](const std::string& why) { endings.push_back(why); }};
     }
     std::vector<StoredGame> stored() { return readStoredGames(store).games; }
+    std::string lastNotice() const { return notices.empty() ? "" : notices.back(); }
 
     HeadlessBoardView view;
     SettingsStore store;
