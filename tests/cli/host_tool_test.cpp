@@ -26,12 +26,15 @@ struct KeptRecord : GameRecorder {
     std::vector<FinishedGame> kept;
 };
 
+class HostTool : public ::testing::TestWithParam<int> {};
+
 // The computer host plays a person joining from elsewhere in real time: a game to its end, then a
 // restart that the person leaves; one line for each game, and it stops after the games asked for.
-TEST(HostTool, PlaysJoinersGameAfterGameWithOneLineEach) {
+// "PC Master" thinks on a thread of its own.
+TEST_P(HostTool, PlaysJoinersGameAfterGameWithOneLineEach) {
     QProcess tool;
-    tool.start(TALLOWEN_ENGINE_PATH, {"host", "--level", "1", "--port", "0", "--code", "314159", "--game",
-                                      "+XXXXXXX-1", "--games", "2"});
+    tool.start(TALLOWEN_ENGINE_PATH, {"host", "--level", QString::number(GetParam()), "--port", "0", "--code", "314159",
+                                      "--game", "+XXXXXXX-1", "--games", "2"});
     ASSERT_TRUE(waitFor([&] { return tool.canReadLine(); }, 10000)) << tool.readAllStandardError().toStdString();
     const QStringList greeting = QString(tool.readLine()).trimmed().split(' ');
     ASSERT_EQ(greeting.size(), 5);
@@ -46,8 +49,7 @@ TEST(HostTool, PlaysJoinersGameAfterGameWithOneLineEach) {
                         {"127.0.0.1", static_cast<std::uint16_t>(greeting[2].toInt())}, "314159");
     session.connect();
     ASSERT_TRUE(waitFor([&] { return session.state() == NetworkGame::State::Playing && !game.Timer1.enabled(); }));
-    EXPECT_EQ(game.Label5.Caption, "PC Beginner");
-    EXPECT_EQ(game.PcLevel[1], 1);
+    EXPECT_EQ(game.PcLevel[1], GetParam());
 
     const auto myTurn = [&] { return game.GameOver || (game.CurPlayer == 2 && !game.TimCHng.enabled()); };
     while (!game.GameOver) {
@@ -77,6 +79,8 @@ TEST(HostTool, PlaysJoinersGameAfterGameWithOneLineEach) {
     EXPECT_EQ(tool.readAllStandardError().toStdString(),
               "tallowen-engine host: Eva has left the game. The game has ended and is not recorded.\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(BeginnerAndMaster, HostTool, ::testing::Values(1, 4));
 
 }  // namespace
 }  // namespace tallowen::net
