@@ -68,9 +68,9 @@ int runHost(int argc, char** argv) {
         });
         std::cout << "host port " << host.port() << " code " << host.code() << std::endl;
         QCoreApplication::exec();
+        // Connections let go through the event loop go before the timers that drive them.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // The connections let go through the event loop.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return exitCode;
 }
 

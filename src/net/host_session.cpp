@@ -24,6 +24,7 @@ HostSession::HostSession(GameWindow& game, TimerDriver& timers, PlayerLooks host
       code_(std::move(code)),
       host_(std::move(host)),
       handshake_("handshake", kHandshakeLimitMs, timers) {
+    host_.name = sendableText(host_.name);
     handshake_.setHandler([this] {
         if (!knocking_) return;
         turnAway(*knocking_, Refusal::Timeout);
@@ -35,6 +36,9 @@ HostSession::HostSession(GameWindow& game, TimerDriver& timers, PlayerLooks host
 HostSession::~HostSession() {
     server_.close();
     if (peer_ && state() != State::Ended) peer_->send(Bye{Farewell::Left});
+    // Not from inside a handler of the links': they go now, while the timers' driver is there.
+    delete peer_.release();
+    delete knocking_.release();
 }
 
 std::optional<std::string> HostSession::listen(std::uint16_t port) {

@@ -33,7 +33,10 @@ public:
 
     // The host's own name and looks, as the joiner is greeted with them (the game's START sends
     // them again as the game window holds them).
-    void setHostPlayer(PlayerLooks host) { host_ = std::move(host); }
+    void setHostPlayer(PlayerLooks host) {
+        host_ = std::move(host);
+        host_.name = sendableText(host_.name);
+    }
     // Starts the game handed over in the game window on both computers; false when no one has
     // joined or a game is under way.
     bool start() { return startAsHost(); }

@@ -41,6 +41,12 @@ JoinSession::JoinSession(GameWindow& game, TimerDriver& timers, PlayerLooks join
 
 JoinSession::~JoinSession() {
     if (link_ && welcomed_ && state() != State::Ended) link_->send(Bye{Farewell::Left});
+    // Not from inside a handler of the link's: it goes now, while the timers' driver is there.
+    delete link_.release();
+}
+
+std::string JoinSession::status() const {
+    return state() == State::Waiting ? texts::connecting(shown(address_)) : NetworkGame::status();
 }
 
 void JoinSession::connect() {

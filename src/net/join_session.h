@@ -23,6 +23,7 @@ public:
 
     void connect();
     void setJoinerPlayer(PlayerLooks joiner);
+    std::string status() const override;
 
     // The connection to the host, while there is one.
     const SocketLink* connection() const { return link_.get(); }

@@ -159,11 +159,15 @@ void NetworkGame::receive(const Message& message) {
 }
 
 void NetworkGame::drain() {
-    if (draining_) return;
+    if (draining_ || retryPosted_) return;
     // A message meets the game between its handlers: one that lets events run now (a start that
     // draws, a computer that thinks at a turn change) is finished first.
     if (game_.Timer1.firing() || game_.TimCHng.firing() || game_.TimerT.firing()) {
-        QTimer::singleShot(1, &context_, [this] { drain(); });
+        retryPosted_ = true;
+        QTimer::singleShot(1, &context_, [this] {
+            retryPosted_ = false;
+            drain();
+        });
         return;
     }
     draining_ = true;
@@ -338,14 +342,15 @@ void NetworkGame::onResumed(const Resumed& r) {
 
 void NetworkGame::onBye(const Bye& bye) {
     hangUp();
-    endWith(bye.reason == Farewell::Left ? texts::left(peerName()) : texts::rejected(bye.reason, peerName()));
+    endWith(bye.reason == Farewell::Left ? texts::left(peerName(), underWay())
+                                         : texts::rejected(bye.reason, peerName(), underWay()));
 }
 
 void NetworkGame::violation(Farewell why) {
     if (state_ == State::Ended) return;
     send(Bye{why});
     hangUp();
-    endWith(texts::received(why, peerName()));
+    endWith(texts::received(why, peerName(), underWay()));
 }
 
 void NetworkGame::leave() {
@@ -362,7 +367,7 @@ void NetworkGame::endWith(const std::string& why) {
     replaying_ = false;
     inbox_.clear();
     // A game under way stops where it is; its field is not full, so nothing is recorded.
-    if ((state_ == State::Playing && !game_.GameOver) || state_ == State::Away || state_ == State::Resuming) {
+    if (underWay()) {
         game_.closeWindow();
         game_.PL.Enabled = false;
     }

@@ -65,7 +65,8 @@ public:
     State state() const { return state_; }
     int localSeat() const { return local_; }
     const std::optional<PlayerLooks>& peer() const { return peer_; }
-    std::string status() const;
+    // One line for the setup window: waiting, connected, waiting for an answer, lost.
+    virtual std::string status() const;
 
     // Whether the request may be made now: a game under way, no question open, and for undo a move
     // of this side's to take back (its last move, and the other side's reply when this side is to
@@ -149,6 +150,11 @@ private:
     void goOn();
 
     int moves() const { return static_cast<int>(line_.size()); }
+    // A game started and not finished: ending now leaves it unrecorded.
+    bool underWay() const {
+        const bool playing = state_ == State::Playing || state_ == State::Away || state_ == State::Resuming;
+        return playing && !game_.GameOver;
+    }
     void post(std::function<void()> event);
     void postChanged();
 
@@ -169,6 +175,7 @@ private:
     bool pausedTurnChange_ = false;
     std::deque<Message> inbox_;
     bool draining_ = false;
+    bool retryPosted_ = false;
     bool changedPosted_ = false;
     DrivenTimer away_;
     QObject context_;  // the events wait in the event loop in its name; they go with it

@@ -43,7 +43,9 @@ std::string refused(Request what, const std::string& name) {
 
 std::string overtaken(const std::string& name) { return name + " moved before seeing your question. Ask again if you like."; }
 
-std::string left(const std::string& name) { return name + " has left the game." + kUnrecorded; }
+std::string left(const std::string& name, bool unfinished) {
+    return unfinished ? name + " has left the game." + kUnrecorded : name + " has left.";
+}
 
 std::string lost(const std::string& name) {
     return "The connection to " + name + " was lost — waiting 2 minutes for them to come back";
@@ -59,12 +61,13 @@ std::string notReached(const std::string& name) {
 
 std::string disconnected(const std::string& name) { return "The connection to " + name + " has ended."; }
 
-std::string received(Farewell why, const std::string& name) {
-    return name + "'s computer sent " + what(why) + "." + kUnrecorded;
+std::string received(Farewell why, const std::string& name, bool unfinished) {
+    return name + "'s computer sent " + what(why) + "." + (unfinished ? kUnrecorded : " The connection has ended.");
 }
 
-std::string rejected(Farewell why, const std::string& name) {
-    return name + "'s computer ended the game: it received " + what(why) + " from this computer." + kUnrecorded;
+std::string rejected(Farewell why, const std::string& name, bool unfinished) {
+    return name + "'s computer ended the connection: it received " + what(why) + " from this computer." +
+           (unfinished ? kUnrecorded : "");
 }
 
 std::string refusal(Refusal why) {

@@ -18,7 +18,8 @@ std::string refused(Request what, const std::string& name);
 // The other side moved on before it saw the question.
 std::string overtaken(const std::string& name);
 
-std::string left(const std::string& name);
+// `unfinished`: a game was under way and ends unrecorded.
+std::string left(const std::string& name, bool unfinished);
 std::string lost(const std::string& name);
 std::string back(const std::string& name);
 std::string notBack(const std::string& name);
@@ -28,9 +29,9 @@ std::string notReached(const std::string& name);
 std::string disconnected(const std::string& name);
 
 // The other side sent what this one does not accept.
-std::string received(Farewell why, const std::string& name);
+std::string received(Farewell why, const std::string& name, bool unfinished);
 // The other side did not accept what this one sent.
-std::string rejected(Farewell why, const std::string& name);
+std::string rejected(Farewell why, const std::string& name, bool unfinished);
 
 // The host would not let this side in.
 std::string refusal(Refusal why);

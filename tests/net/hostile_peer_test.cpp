@@ -169,7 +169,7 @@ TEST_F(HostilePeer, WhatAJoinedPeerMustNotSendEndsTheGameOnBothSides) {
         EXPECT_EQ(peer.nextAs<Bye>(), Bye{misdeed.expected});
         EXPECT_TRUE(peer.closed());
         ASSERT_TRUE(waitFor([this] { return !host.endings.empty(); }));
-        EXPECT_EQ(host.endings.back(), texts::received(misdeed.expected, kMallory.name));
+        EXPECT_EQ(host.endings.back(), texts::received(misdeed.expected, kMallory.name, true));
         EXPECT_FALSE(host.game.PL.Enabled);
         EXPECT_FALSE(host.game.TimerT.enabled());
         EXPECT_EQ(hostSession->state(), State::Waiting);
@@ -190,7 +190,7 @@ TEST_F(HostilePeer, ALineOfTenMegabytesIsDroppedAtItsFourthKilobyte) {
     EXPECT_TRUE(peer.closed());
     EXPECT_LT(written, 10 * 1024 * 1024) << "the host read on to the end of the line";
     ASSERT_TRUE(waitFor([this] { return !host.endings.empty(); }));
-    EXPECT_EQ(host.endings.back(), texts::received(Farewell::Oversized, kMallory.name));
+    EXPECT_EQ(host.endings.back(), texts::received(Farewell::Oversized, kMallory.name, false));
 }
 
 // The joiner holds the host to the same rules: it must know the code, and its moves are checked.
@@ -220,7 +220,7 @@ TEST_F(HostilePeer, TheJoinerChecksTheHostToo) {
         }
         ASSERT_TRUE(waitFor([&] { return !joiner.endings.empty(); }));
         EXPECT_EQ(joiner.endings.back(),
-                  knowsCode ? texts::received(Farewell::Illegal, kMallory.name) : std::string(texts::kHostUnproven));
+                  knowsCode ? texts::received(Farewell::Illegal, kMallory.name, true) : std::string(texts::kHostUnproven));
         EXPECT_EQ(session.state(), State::Ended);
     }
     EXPECT_TRUE(joiner.stored().empty());

@@ -26,10 +26,13 @@ void expectSameRecord(test::Computer& a, test::Computer& b) {
 class NetworkRules : public test::NetworkPlay, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(NetworkRules, AGameGoesToItsEndOnBothComputersAndBothKeepTheSameRecord) {
+    EXPECT_EQ(hostSession->status(), "Waiting for the other player…");
+    EXPECT_EQ(joinSession->status(), "Connecting to 127.0.0.1:" + std::to_string(relay->port()) + "…");
     connect();
     EXPECT_EQ(host.peers.back(), kEva);
     EXPECT_EQ(joiner.peers.back(), kAnn);
     EXPECT_EQ(hostSession->status(), "Eva has joined.");
+    EXPECT_EQ(joinSession->status(), "Connected. Waiting for Ann to start the game…");
     start(kCorners + "1", GetParam(), {2, 3});
     EXPECT_EQ(joiner.started, 1);
     EXPECT_EQ(joiner.game.Label2.Caption, "Tallowen - Corners");
@@ -51,6 +54,9 @@ TEST_P(NetworkRules, AGameGoesToItsEndOnBothComputersAndBothKeepTheSameRecord) {
     if (HasFatalFailure()) return;
     expectSameRecord(host, joiner);
     EXPECT_EQ(host.game.Check3.Caption, joiner.game.Check3.Caption);
+    joinSession->leave();
+    ASSERT_TRUE(test::waitFor([this] { return !host.endings.empty(); }));
+    EXPECT_EQ(host.endings.back(), "Eva has left.");
 }
 
 INSTANTIATE_TEST_SUITE_P(StarAndCross, NetworkRules, ::testing::Bool());
