@@ -48,7 +48,7 @@ public:
         server_.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] { accept(); });
     }
-    std::uint16_t port() const { return port_ ? port_ : server_.serverPort(); }
+    std::uint16_t port() const { return server_.serverPort(); }
     void cut() {
         for (auto& [in, out] : pairs_) {
             in->abort();
@@ -56,12 +56,8 @@ public:
         }
         pairs_.clear();
     }
-    // Takes no connection any more, until listening again on the same port.
-    void stop() {
-        port_ = server_.serverPort();
-        server_.close();
-    }
-    void resume() { server_.listen(QHostAddress::LocalHost, port_); }
+    // Takes no connection any more.
+    void stop() { server_.close(); }
 
 private:
     void accept() {
@@ -81,7 +77,6 @@ private:
     }
 
     std::uint16_t target_;
-    std::uint16_t port_ = 0;
     QTcpServer server_;
     std::vector<std::pair<std::unique_ptr<QTcpSocket>, std::unique_ptr<QTcpSocket>>> pairs_;
 };
@@ -162,13 +157,6 @@ protected:
     void advance() {
         clock.step();
         sync();
-    }
-    void advanceBy(std::int64_t ms) {
-        const std::int64_t end = clock.now() + ms;
-        while (clock.now() < end) {
-            clock.advance(std::min<std::int64_t>(end - clock.now(), 100));
-            sync();
-        }
     }
     bool pending(Computer& c) {
         return c.game.Timer1.enabled() || c.game.TimCHng.enabled() || c.game.TimPC.enabled();
