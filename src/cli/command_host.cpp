@@ -5,7 +5,7 @@
 #include "cli/built_in_game.h"
 #include "cli/commands.h"
 #include "cli/computer_host.h"
-#include "cli/quoted_input.h"
+#include "engine/quoted_input.h"
 #include "engine/player_names.h"
 #include "net/code_proof.h"
 #include "net/protocol.h"
