@@ -1,6 +1,8 @@
 #include "sound/fluid_sequencer.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace tallowen {
 
@@ -11,6 +13,13 @@ namespace {
 void silenceFluidSynthLog() {
     for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) fluid_set_log_function(level, nullptr, nullptr);
 }
+
+// Controllers as FluidSynth sets them when it starts a channel, where "reset all controllers"
+// leaves them as they were: bank, volume, balance, pan, reverb and chorus.
+constexpr std::array<std::pair<int, int>, 7> kChannelStart = {
+    {{0, 0}, {32, 0}, {7, 100}, {8, 64}, {10, 64}, {91, 0}, {93, 0}}};
+constexpr int kResetAllControllers = 121;
+constexpr int kNoteOn = 0x90;
 
 }  // namespace
 
@@ -28,17 +37,50 @@ FluidSequencer::FluidSequencer(const std::string& soundFont) : settings_(new_flu
         // FluidSynth's default leaves the tunes very quiet; this peaks them near a quarter of full
         // scale, with room for files louder than ours.
         fluid_settings_setnum(s, "synth.gain", 0.5);
+        // A large SoundFont (FluidR3_GM holds 148 MB) keeps only the samples of the instruments
+        // that channels have chosen in memory.
+        fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
     }
+    // FluidSynth's reset before a file gives all sixteen channels an instrument at once; open()
+    // resets them itself.
+    fluid_settings_setint(s, "player.reset-synth", 0);
     synth_.reset(new_fluid_synth(s));
-    if (!soundFont.empty()) hasSoundFont_ = fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) != FLUID_FAILED;
+    if (!soundFont.empty())
+        hasSoundFont_ = fluid_synth_sfload(synth_.get(), soundFont.c_str(), 0) != FLUID_FAILED;
 }
 
 FluidSequencer::~FluidSequencer() { close(); }
 
 void FluidSequencer::open(const std::string& path) {
     close();
+    resetChannels();
     player_.reset(new_fluid_player(synth_.get()));
-    if (player_) fluid_player_add(player_.get(), path.c_str());
+    if (!player_) return;
+    fluid_player_set_playback_callback(player_.get(), &FluidSequencer::onEvent, this);
+    fluid_player_add(player_.get(), path.c_str());
+}
+
+// As FluidSynth resets a channel, but without choosing an instrument: the piano on every channel
+// and the drum kit would stay in memory beside the instruments the file chooses.
+void FluidSequencer::resetChannels() {
+    fluid_synth_t* synth = synth_.get();
+    for (int channel = 0; channel < fluid_synth_count_midi_channels(synth); ++channel) {
+        fluid_synth_unset_program(synth, channel);
+        fluid_synth_cc(synth, channel, kResetAllControllers, 0);
+        for (const auto& [controller, value] : kChannelStart) fluid_synth_cc(synth, channel, controller, value);
+        fluid_synth_pitch_wheel_sens(synth, channel, 2);
+    }
+}
+
+// A channel that plays before its file chooses an instrument gets General MIDI's first one, the
+// piano (the standard drum kit on the drum channel).
+int FluidSequencer::onEvent(void* self, fluid_midi_event_t* event) {
+    fluid_synth_t* synth = static_cast<FluidSequencer*>(self)->synth_.get();
+    const int channel = fluid_midi_event_get_channel(event);
+    if (fluid_midi_event_get_type(event) == kNoteOn && fluid_midi_event_get_velocity(event) > 0 &&
+        !fluid_synth_get_channel_preset(synth, channel))
+        fluid_synth_program_change(synth, channel, 0);
+    return fluid_synth_handle_midi_event(synth, event);
 }
 
 void FluidSequencer::play() {

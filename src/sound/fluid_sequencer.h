@@ -42,6 +42,9 @@ public:
     void advance(int frames);
 
 private:
+    void resetChannels();
+    static int onEvent(void* self, fluid_midi_event_t* event);
+
     FluidSettings settings_;
     FluidSynth synth_;
     FluidPlayer player_;

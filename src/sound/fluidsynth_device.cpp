@@ -1,5 +1,7 @@
 #include "sound/fluidsynth_device.h"
 
+#include <alsa/asoundlib.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -12,7 +14,12 @@ namespace {
 
 constexpr int kBlockFrames = 512;
 
+// The ALSA library writes every failure on stderr itself: on a machine without a sound card, a
+// few lines at each start. The music window already tells that nothing sounds.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
 FluidAudioDriver openAudioOutput(fluid_settings_t* settings, fluid_audio_func_t callback, void* data) {
+    snd_lib_error_set_handler(&quietAlsa);
     // The drivers Debian builds that can call back into our renderer; PipeWire serves both.
     for (const char* driver : {"pulseaudio", "alsa"}) {
         fluid_settings_setstr(settings, "audio.driver", driver);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "../temp_dir.h"
@@ -16,6 +17,28 @@ namespace tallowen {
 namespace {
 
 constexpr int kTenthOfASecond = FluidSequencer::kSampleRate / 10;
+
+// A file of format 0 whose channel 0 plays middle C four times, half a second each, after the
+// channel messages `setUp`; it chooses no instrument unless `setUp` does.
+std::string playedAfter(const std::vector<std::string>& setUp) {
+    std::string track;
+    for (const std::string& message : setUp) track += '\0' + message;
+    for (int i = 0; i < 4; ++i) track += std::string("\x00\x90\x3c\x64\x83\x60\x80\x3c\x40", 9);
+    track += std::string("\x00\xff\x2f\x00", 4);
+    const auto size = static_cast<char>(track.size());
+    return std::string("MThd\0\0\0\x06\0\0\0\x01\x01\xe0", 14) + "MTrk" + std::string("\0\0\0", 3) + size + track;
+}
+
+// The loudest sample of the next `tenths` tenths of a second.
+float loudestOf(FluidSequencer& sequencer, int tenths) {
+    std::vector<float> left(kTenthOfASecond), right(kTenthOfASecond);
+    float loudest = 0;
+    for (int t = 0; t < tenths; ++t) {
+        sequencer.render(left.data(), right.data(), kTenthOfASecond);
+        for (std::size_t i = 0; i < left.size(); ++i) loudest = std::max({loudest, std::abs(left[i]), std::abs(right[i])});
+    }
+    return loudest;
+}
 
 // Empty, foreign and missing files are tracks of no length that do not stop a good file from playing
 // afterwards; a file cut short anywhere plays no further than its length.
@@ -74,21 +97,36 @@ TEST(FluidSequencer, ClosingSilencesTheMusicAtOnce) {
     testing::writeShortTune(dir / "t.mid", 8, 48);  // strings, whose notes fade slowly when let go
     FluidSequencer sequencer(soundFont);
     ASSERT_TRUE(sequencer.hasSoundFont());
-    std::vector<float> left(kTenthOfASecond), right(kTenthOfASecond);
-    const auto peak = [&] {
-        sequencer.render(left.data(), right.data(), kTenthOfASecond);
-        float p = 0;
-        for (std::size_t i = 0; i < left.size(); ++i) p = std::max({p, std::abs(left[i]), std::abs(right[i])});
-        return p;
-    };
     sequencer.open((dir / "t.mid").string());
     sequencer.play();
-    float playing = 0;
-    for (int i = 0; i < 10; ++i) playing = std::max(playing, peak());
+    const float playing = loudestOf(sequencer, 10);
     EXPECT_GT(playing, 0.05f);
     sequencer.close();
-    for (int i = 0; i < 3; ++i) peak();
-    EXPECT_LT(peak(), playing / 20);  // the notes are gone; what is left is the reverb's echo
+    loudestOf(sequencer, 3);
+    EXPECT_LT(loudestOf(sequencer, 1), playing / 20);  // the notes are gone; what is left is the reverb's echo
+}
+
+// Instruments are chosen by the files (their samples are loaded only then), yet every file starts
+// on channels as FluidSynth starts them: one that plays without choosing an instrument sounds the
+// piano, at the usual volume, whatever the file before it chose and set.
+TEST(FluidSequencer, EveryFileStartsOnFreshChannelsAndOneThatChoosesNoInstrumentHearsThePiano) {
+    const std::string soundFont = generalMidiSoundFont();
+    if (soundFont.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
+    testing::TempDir dir;
+    testing::writeFile(dir / "plain.mid", playedAfter({}));
+    testing::writeFile(dir / "muted.mid", playedAfter({std::string("\xb0\x07\x00", 3), "\xc0\x30"}));  // strings at volume 0
+    FluidSequencer sequencer(soundFont);
+    ASSERT_TRUE(sequencer.hasSoundFont());
+    const auto loudestOfFile = [&](const char* name) {
+        sequencer.open((dir / name).string());
+        sequencer.play();
+        loudestOf(sequencer, 3);  // the reverb's echo of the file before fades
+        return loudestOf(sequencer, 10);
+    };
+    const float piano = loudestOfFile("plain.mid");
+    EXPECT_GT(piano, 0.05f);
+    EXPECT_LT(loudestOfFile("muted.mid"), piano / 20);
+    EXPECT_GT(loudestOfFile("plain.mid"), piano / 2);
 }
 
 }  // namespace

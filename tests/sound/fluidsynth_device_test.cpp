@@ -2,12 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <cstdio>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <string>
 #include <thread>
 
 #include "../temp_dir.h"
 #include "short_tune.h"
+#include "sound/soundfont_location.h"
 
 namespace tallowen {
 namespace {
@@ -48,6 +56,33 @@ TEST(FluidSynthDevice, SilentOutputKeepsTheMusicsTimeAndSaysThatNothingSounds) {
     device.play();
     EXPECT_TRUE(eventually([&] { return device.position() > 0; }));
 }  // and it shuts down while playing
+
+// Where no audio output opens (no sound server, no sound card), the device says so and the
+// libraries it tried say nothing on stderr.
+TEST(FluidSynthDevice, LeavesStderrQuietWhereNoAudioOutputOpens) {
+    if (generalMidiSoundFont().empty()) GTEST_SKIP() << "no General MIDI SoundFont: no audio output is tried";
+    testing::TempDir dir;
+    const std::string captured = (dir / "stderr").string();
+    std::fflush(stderr);
+    const int kept = dup(STDERR_FILENO);
+    const int file = open(captured.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(file, 0);
+    dup2(file, STDERR_FILENO);
+    close(file);
+    std::string problem;
+    {
+        FluidSynthDevice device(FluidSynthDevice::Output::Speakers);
+        eventually([&] { return !(problem = device.soundProblem()).empty(); });
+    }
+    std::fflush(stderr);
+    dup2(kept, STDERR_FILENO);
+    close(kept);
+    if (problem.empty()) GTEST_SKIP() << "this machine has an audio output";
+    EXPECT_EQ(problem, "No sound: no audio output could be opened.");
+    std::ifstream written(captured);
+    const std::string text((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "");
+}
 
 }  // namespace
 }  // namespace tallowen
