@@ -63,7 +63,10 @@ using Progress = std::function<void(double)>;
 // search no longer sees. At the root, a move back into an earlier position is worth a tie at most.
 class Search {
 public:
-    static constexpr int kTableBits = 20;  // 2^20 buckets of two 16-byte entries: 32 MiB
+    // 2^17 buckets of two 16-byte entries: 4 MiB. Over positions of every built-in field, searches
+    // of 1.5 and 5 million nodes (about a second's) reached the same depths, values and moves as
+    // with a table eight times the size.
+    static constexpr int kTableBits = 17;
     static constexpr int kMaxPly = 64;
 
     // tableBits 0 searches without a transposition table.
