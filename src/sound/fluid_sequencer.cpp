@@ -29,6 +29,8 @@ FluidSequencer::FluidSequencer(const std::string& soundFont) : settings_(new_flu
     fluid_settings_setint(s, "synth.lock-memory", 0);
     fluid_settings_setnum(s, "synth.sample-rate", kSampleRate);
     fluid_settings_setint(s, "audio.period-size", 512);
+    // The tunes sound a few dozen voices at once at most; FluidSynth's 256 would take 2 MB.
+    fluid_settings_setint(s, "synth.polyphony", 64);
     if (soundFont.empty()) {
         // Nothing can sound: effects would only cost time.
         fluid_settings_setint(s, "synth.reverb.active", 0);
