@@ -27,6 +27,7 @@ std::vector<std::string> tunes() {
 
 void windowCalls(benchmark::State& state, tallowen::FluidSynthDevice::Output output) {
     tallowen::FluidSynthDevice device(output);
+    device.start();
     const std::vector<std::string> paths = tunes();
     // Let the device's thread finish setting up and start rendering before measuring.
     device.open(paths.front());

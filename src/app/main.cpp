@@ -8,6 +8,7 @@
 #include "records/settings_store.h"
 #include "records/store_location.h"
 #include "setup/field_library.h"
+#include "ui/after_first_paint.h"
 #include "ui/frm_splash.h"
 #include "ui/game_session.h"
 #include "ui/picture_store.h"
@@ -40,6 +41,7 @@ int runSetup(SettingsStore& store) {
     StartUpHooks hooks;
     hooks.music = [&] { music.load(session.game().random); };
     windows.startUp(&splash, std::move(hooks));
+    afterFirstPaint(windows.form1(), [&music] { music.startSound(); });
     return QApplication::exec();
 }
 
@@ -57,6 +59,10 @@ int runGame(SettingsStore& store, const GameHandOver& chosen) {
     };
     session.game().setOnNewGame(start);
     start();
+    afterFirstPaint(session.window(), [&] {
+        music.startSound();
+        session.tellStartMessages();
+    });
     return QApplication::exec();
 }
 

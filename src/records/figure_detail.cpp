@@ -11,12 +11,15 @@ FigureDetailRead readFigureDetail(SettingsStore& store) {
     long level = leadingInteger(listText(store.ReadSetting(kProgramKey, kFigureDetailValue)));
     if (level < 1 || level > 10) {
         read.message = UserMessage{"Apologize my English, please.", "Aldar Brenholt"};
-        store.CreateSettingKey(kProgramKey);
-        store.WriteSetting(kProgramKey, kFigureDetailValue, std::string("5"), kTextType);
         level = 6;
     }
     read.FigureDetail = roundHalfEven((level - 1) / 3.0);
     return read;
+}
+
+void repairFigureDetail(SettingsStore& store) {
+    store.CreateSettingKey(kProgramKey);
+    store.WriteSetting(kProgramKey, kFigureDetailValue, std::string("5"), kTextType);
 }
 
 }  // namespace tallowen

@@ -38,7 +38,7 @@ std::uint64_t stamped(std::uint64_t generation, long value) {
 
 }  // namespace
 
-FluidSynthDevice::FluidSynthDevice(Output output) : thread_([this, output] { setUp(output); }) {}
+FluidSynthDevice::FluidSynthDevice(Output output) : output_(output) {}
 
 FluidSynthDevice::~FluidSynthDevice() {
     {
@@ -46,10 +46,14 @@ FluidSynthDevice::~FluidSynthDevice() {
         quit_ = true;
     }
     quitSignal_.notify_all();
-    thread_.join();
+    if (thread_.joinable()) thread_.join();
     driver_.reset();
     sequencer_.reset();
     delete mailbox_.exchange(nullptr);
+}
+
+void FluidSynthDevice::start() {
+    if (!thread_.joinable()) thread_ = std::thread([this] { setUp(); });
 }
 
 void FluidSynthDevice::open(const std::string& path) {
@@ -98,10 +102,10 @@ std::string FluidSynthDevice::soundProblem() const {
     return problem ? problem : "";
 }
 
-void FluidSynthDevice::setUp(Output output) {
+void FluidSynthDevice::setUp() {
     const char* problem = "No sound: the music plays silently.";
     std::string soundFont;
-    if (output == Output::Speakers) {
+    if (output_ == Output::Speakers) {
         soundFont = generalMidiSoundFont();
         problem = soundFont.empty() ? "No sound: no General MIDI SoundFont was found." : nullptr;
     }

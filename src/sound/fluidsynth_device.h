@@ -16,9 +16,9 @@ namespace tallowen {
 
 // The music device of the game. The window's calls never wait for the sound side: each posts the
 // whole state the window wants into a one-slot mailbox, and reads back what the sound side last
-// published, all through single atomic operations. A thread of its own loads the SoundFont and
-// opens the audio output; from then on FluidSynth's audio thread takes the latest request between
-// blocks and renders. Without a SoundFont or an audio output the same thread renders into nothing
+// published, all through single atomic operations. Once started, a thread of its own loads the
+// SoundFont and opens the audio output; from then on FluidSynth's audio thread takes the latest
+// request between blocks and renders. Without a SoundFont or an audio output the same thread renders into nothing
 // at the pace of the clock: silent, with true lengths and positions, so the player behaves as with
 // sound.
 class FluidSynthDevice final : public MidiDevice {
@@ -27,6 +27,10 @@ public:
 
     explicit FluidSynthDevice(Output output = Output::Speakers);
     ~FluidSynthDevice() override;
+    // Starts the sound side; until then requests wait and length and position stay 0. Loading a
+    // large SoundFont keeps a core busy for a while, which the program's first window should not
+    // have to share.
+    void start();
     FluidSynthDevice(const FluidSynthDevice&) = delete;
     FluidSynthDevice& operator=(const FluidSynthDevice&) = delete;
 
@@ -49,7 +53,7 @@ private:
 
     void post();
     long published(const std::atomic<std::uint64_t>& value) const;
-    void setUp(Output output);
+    void setUp();
     void pace();
     void renderBlock(float* left, float* right, int frames);
     void applyRequest();
@@ -68,6 +72,7 @@ private:
     std::condition_variable quitSignal_;
     bool quit_ = false;  // guarded by quitMutex_
 
+    const Output output_;
     // Used by one thread at a time: the set-up thread, then the audio or pacing thread.
     std::unique_ptr<FluidSequencer> sequencer_;
     std::uint64_t appliedGeneration_ = 0;

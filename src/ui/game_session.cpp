@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <utility>
 
 #include "records/figure_detail.h"
 #include "ui/message_box.h"
@@ -34,8 +35,11 @@ GameSession::GameSession(SettingsStore& store)
 
     const FigureDetailRead detail = readFigureDetail(store_);
     game_.FigureDetail = detail.FigureDetail;
-    if (detail.message) tell(*detail.message);
-    for (const UserMessage& message : store_.takeMessages()) tell(message);
+    if (detail.message) {
+        startMessages_.push_back(*detail.message);
+        repairDetail_ = true;
+    }
+    for (const UserMessage& message : store_.takeMessages()) startMessages_.push_back(message);
 }
 
 GameSession::~GameSession() { game_.closeWindow(); }
@@ -95,6 +99,12 @@ void GameSession::setOnAbout(std::function<void()> about) {
 
 void GameSession::tell(const UserMessage& message) {
     QTimer::singleShot(0, &window_, [this, message] { showMessage(&window_, message); });
+}
+
+void GameSession::tellStartMessages() {
+    for (const UserMessage& message : std::exchange(startMessages_, {})) tell(message);
+    // The first start's write waits until the person has been told; the window is up by now.
+    if (std::exchange(repairDetail_, false)) repairFigureDetail(store_);
 }
 
 }  // namespace tallowen

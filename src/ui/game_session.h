@@ -26,7 +26,8 @@ namespace tallowen {
 // to their owner, who builds them from popupActions() and hands them to window().setMenus().
 class GameSession {
 public:
-    // Loads the window as the program starts: reads the figure detail from the store.
+    // Loads the window as the program starts: reads the figure detail from the store. What the
+    // store has to say then waits for tellStartMessages().
     explicit GameSession(SettingsStore& store);
     ~GameSession();
     GameSession(const GameSession&) = delete;
@@ -52,6 +53,9 @@ public:
 
     // Shows a message box over the window once the events under way have run; the game goes on.
     void tell(const UserMessage& message);
+    // Tells what the store had to say as the program started, once its first window is up, and
+    // then repairs a missing figure detail.
+    void tellStartMessages();
 
 private:
     // Keeps each decided game in the store and tells the person what the store had to say.
@@ -84,6 +88,8 @@ private:
     QtTimerDriver timers_;
     std::function<void()> onAbout_;
     std::function<void()> onToggleMusic_;
+    std::vector<UserMessage> startMessages_;
+    bool repairDetail_ = false;
 };
 
 }  // namespace tallowen

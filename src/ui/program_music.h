@@ -15,9 +15,10 @@ class GameSession;
 // the windows that show or hide it.
 class ProgramMusic {
 public:
-    // The device sets itself up on its own thread at once; nothing plays until load().
+    // Nothing sounds before startSound(), which sets the device up on its own thread.
     explicit ProgramMusic(const std::filesystem::path& programFolder);
 
+    void startSound() { device_.start(); }
     // Start-up: lists the tracks and starts a random one.
     void load(RandomSource& random) { window_.load(random); }
     // The game window's music button, its "H" key and its menu's "&Hudba" show or hide the music

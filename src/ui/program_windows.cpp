@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "ui/after_first_paint.h"
 #include "ui/frm_about.h"
 #include "ui/frm_splash.h"
 #include "ui/game_session.h"
@@ -48,6 +49,7 @@ void ProgramWindows::startUp(frmSplash* splash, StartUpHooks hooks) {
     }
     form1_.mirror();
     form1_.tellStoreMessages();
+    afterFirstPaint(form1_, [this] { session_.tellStartMessages(); });
 }
 
 }  // namespace tallowen

@@ -22,7 +22,8 @@ public:
     ProgramWindows(SettingsStore& store, GameSession& session, PictureStore& pictures, std::function<void()> end);
 
     // Start-up: each step's text on the splash window (when there is one) before the step runs,
-    // the busy pointer meanwhile; then the splash window hides and the setup window shows.
+    // the busy pointer meanwhile; then the splash window hides and the setup window shows, and
+    // once it has painted, the messages of the game session's start.
     void startUp(frmSplash* splash, StartUpHooks hooks = {});
 
     SetupWindow& setup() { return setup_; }

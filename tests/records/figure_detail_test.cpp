@@ -33,7 +33,11 @@ TEST(FigureDetailTest, StoredLevelsGiveTheDetailAndOthersAreRepaired) {
             settings.DeleteSettingKey(kProgramKey);
         else
             settings.WriteSetting(kProgramKey, kFigureDetailValue, std::string(bad), kTextType);
+        const SettingValue before = settings.ReadSetting(kProgramKey, kFigureDetailValue);
         EXPECT_EQ(read(settings), std::make_pair(2, true)) << bad;
+        EXPECT_EQ(settings.ReadSetting(kProgramKey, kFigureDetailValue), before) << bad;  // told first
+        EXPECT_EQ(read(settings), std::make_pair(2, true)) << bad;
+        repairFigureDetail(settings);
         EXPECT_EQ(settings.ReadSetting(kProgramKey, kFigureDetailValue), SettingValue(std::string("5\0", 2))) << bad;
         EXPECT_EQ(read(settings), std::make_pair(1, false)) << bad;  // the repaired value, at the next start
     }

@@ -314,10 +314,15 @@ protected:
 };
 
 TEST_F(FreshStoreTest, WhatTheStoreHasToSayIsShownOnceTheWindowIsUp) {
-    // A fresh store holds no figure detail: the first start says so.
+    // A fresh store holds no figure detail: the first start says so, once the setup window shows.
+    QTest::qWait(50);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(store.ReadSetting(kProgramKey, kFigureDetailValue), SettingValue());
+    open();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, kWait));
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Apologize my English, please.");
+    EXPECT_EQ(store.ReadSetting(kProgramKey, kFigureDetailValue), SettingValue(std::string("5\0", 2)));
 }
 
 }  // namespace
