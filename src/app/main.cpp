@@ -24,6 +24,10 @@ using namespace tallowen;
 // answers that request with the exit confirmation instead of closing, so the program went on.
 void endProgram() { QCoreApplication::exit(0); }
 
+// Every window's icon, drawn from its SVG at each size the window system asks for: work the first
+// window's picture does not wait for.
+void setProgramIcon() { QApplication::setWindowIcon(QIcon(":/art/tallowen.svg")); }
+
 // The program without game options: the splash window and start-up, then the setup window.
 int runSetup(SettingsStore& store) {
     PictureStore pictures;
@@ -41,7 +45,10 @@ int runSetup(SettingsStore& store) {
     StartUpHooks hooks;
     hooks.music = [&] { music.load(session.game().random); };
     windows.startUp(&splash, std::move(hooks));
-    afterFirstPaint(windows.form1(), [&music] { music.startSound(); });
+    afterFirstPaint(windows.form1(), [&music] {
+        setProgramIcon();
+        music.startSound();
+    });
     return QApplication::exec();
 }
 
@@ -60,6 +67,7 @@ int runGame(SettingsStore& store, const GameHandOver& chosen) {
     session.game().setOnNewGame(start);
     start();
     afterFirstPaint(session.window(), [&] {
+        setProgramIcon();
         music.startSound();
         session.tellStartMessages();
     });
@@ -103,6 +111,5 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tallowen");
-    QApplication::setWindowIcon(QIcon(":/art/tallowen.svg"));
     return chosen ? runGame(store, *chosen) : runSetup(store);
 }
