@@ -2,7 +2,9 @@
 #include <QIcon>
 #include <QWindow>
 #include <cstdlib>
+#include <future>
 #include <iostream>
+#include <memory>
 
 #include "app/command_line.h"
 #include "records/settings_store.h"
@@ -28,14 +30,17 @@ void endProgram() { QCoreApplication::exit(0); }
 // window's picture does not wait for.
 void setProgramIcon() { QApplication::setWindowIcon(QIcon(":/art/tallowen.svg")); }
 
-// The program without game options: the splash window and start-up, then the setup window.
-int runSetup(SettingsStore& store) {
+// The program without game options: the splash window and start-up, then the setup window. The
+// store is still being opened as the splash window is drawn and shown.
+int runSetup(std::future<std::unique_ptr<SettingsStore>>& opening) {
     PictureStore pictures;
     frmSplash splash(pictures);
     splash.setStatus(QStringLiteral("Loading..."));
     splash.show();
     // Start-up paints the splash window itself between its steps; it has to be on screen first.
     while (!splash.windowHandle()->isExposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const std::unique_ptr<SettingsStore> owned = opening.get();
+    SettingsStore& store = *owned;
     GameSession session(store);
     ProgramWindows windows(store, session, pictures, endProgram);
     // Made after the windows it joins, so that it goes before them.
@@ -97,10 +102,15 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    SettingsStore store(storePath(options.store));
+    // Opening and checking the store (creating it on a first start, with its writes to disk) goes
+    // on beside the start of the window system.
+    std::future<std::unique_ptr<SettingsStore>> opening =
+        std::async(std::launch::async, [path = storePath(options.store)] { return std::make_unique<SettingsStore>(path); });
+    std::unique_ptr<SettingsStore> store;
     std::optional<GameHandOver> chosen;
     if (options.gameOptions) {
-        FieldLibrary library(store);
+        store = opening.get();
+        FieldLibrary library(*store);
         const HandOverResult result = handOver(options, library);
         if (result.error) {
             std::cerr << "tallowen: " << *result.error << "\n";
@@ -111,5 +121,5 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tallowen");
-    return chosen ? runGame(store, *chosen) : runSetup(store);
+    return chosen ? runGame(*store, *chosen) : runSetup(opening);
 }

@@ -12,10 +12,12 @@ namespace {
 constexpr int kIconSize = 32;
 constexpr int kHoleBrush = 13;
 
-QPixmap renderSvg(const QString& resource) {
+// A picture on an opaque ground stays without an alpha channel and is copied, not blended, where
+// it is drawn.
+QPixmap renderSvg(const QString& resource, const QColor& ground) {
     QSvgRenderer renderer(resource);
     QPixmap pixmap(renderer.defaultSize());
-    pixmap.fill(Qt::transparent);
+    pixmap.fill(ground);
     QPainter painter(&pixmap);
     renderer.render(&painter);
     return pixmap;
@@ -65,12 +67,13 @@ QImage drawIcon(int index) {
 }  // namespace
 
 const QPixmap& PictureStore::Image3() {
-    if (!logo_) logo_ = renderSvg(QStringLiteral(":/art/logo.svg"));
+    if (!logo_) logo_ = renderSvg(QStringLiteral(":/art/logo.svg"), Qt::transparent);
     return *logo_;
 }
 
 const QPixmap& PictureStore::Image2() {
-    if (!background_) background_ = renderSvg(QStringLiteral(":/art/background.svg"));
+    // The background covers its whole area.
+    if (!background_) background_ = renderSvg(QStringLiteral(":/art/background.svg"), Qt::black);
     return *background_;
 }
 
