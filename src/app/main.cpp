@@ -14,6 +14,7 @@
 #include "ui/frm_splash.h"
 #include "ui/game_session.h"
 #include "ui/picture_store.h"
+#include "ui/program_help.h"
 #include "ui/popup_menus.h"
 #include "ui/program_music.h"
 #include "ui/program_windows.h"
@@ -43,10 +44,13 @@ int runSetup(std::future<std::unique_ptr<SettingsStore>>& opening) {
     SettingsStore& store = *owned;
     GameSession session(store);
     ProgramWindows windows(store, session, pictures, endProgram);
-    // Made after the windows it joins, so that it goes before them.
+    // Made after the windows they join, so that they go before them.
     ProgramMusic music(QCoreApplication::applicationDirPath().toStdString());
     music.joinGame(session);
     music.joinSetup(windows.form1());
+    ProgramHelp help;
+    help.joinGame(session);
+    help.joinSetup(windows.form1());
     StartUpHooks hooks;
     hooks.music = [&] { music.load(session.game().random); };
     windows.startUp(&splash, std::move(hooks));
@@ -65,6 +69,8 @@ int runGame(SettingsStore& store, const GameHandOver& chosen) {
     ProgramMusic music(QCoreApplication::applicationDirPath().toStdString());
     music.joinGame(session);
     music.load(session.game().random);
+    ProgramHelp help;
+    help.joinGame(session);
     const auto start = [&] {
         applyHandOver(chosen, session.game());
         session.startGame();

@@ -37,6 +37,7 @@ void GameWindow::gameStart() {
     PLS.Visible = PL1S.Visible = PL2S.Visible = false;
     TurnCount = 0;
     GameOver = false;
+    Played.clear();
     // The undo menu items were disabled when the last game ended; a new game can be undone again.
     setup.TZEnabled = true;
     ++epoch_;

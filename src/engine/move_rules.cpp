@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,6 +16,9 @@ void GameWindow::PLKlik(int x, int y) {
         bool moved = false;
         if (m != kNoMark && m != kSelectedMark) {
             board(x, y) = pieceOf(CurPlayer);
+            // The turn change of the position moved from counted it: 2 x TurnCount - 1 moves led here.
+            Played.resize(static_cast<std::size_t>(std::max(0.0, 2 * TurnCount - 1)));
+            Played.push_back({SelX, SelY, x, y});
             Shape2 = {CellW * x, CellH * y};
             Shape1 = {CellW * SelX, CellH * SelY};
             if (m == kJumpMark) {

@@ -34,6 +34,16 @@ std::optional<LastMove> lastMoveOf(const GameWindow& game) {
                     game.Shape2.Top / game.CellH};
 }
 
+master::Question masterQuestion(const GameWindow& game, int player, const master::Limits& limits) {
+    master::Question question{game.board, game.Side, ruleOf(game.dirs), player, limits, {}};
+    // History entry k is the position after k moves; the current one is the last, and the
+    // entries an odd number of moves before it had the other player to move.
+    const auto current = static_cast<std::size_t>(std::max(0.0, 2 * game.TurnCount - 1));
+    for (std::size_t k = current % 2 == 0 ? 1 : 0; k < current && k < game.History.size(); k += 2)
+        restoreSnapshot(game.History[k], game.Side, question.earlier.emplace_back(), [](int, int) {});
+    return question;
+}
+
 ComputerOpponent::ComputerOpponent(GameWindow& game, master::PostTask post)
     : game_(game), table_(std::make_unique<Candidates>()), master_(std::move(post)) {
     game_.TimPC.setHandler([this] { TimPC(); });
@@ -93,19 +103,14 @@ bool ComputerOpponent::startMaster(int player) {
     const Colour strip = game_.looksOf(player).ForeColor;
     game_.view().setProgressScale(100);
     stripFilled_ = 0;
-    master::Question question{game_.board, game_.Side, ruleOf(game_.dirs), player,
-                              masterLimits_[static_cast<std::size_t>(player)], {}};
-    // History entry k is the position after k moves; the current one is the last, and the
-    // entries an odd number of moves before it had the other player to move.
-    const auto current = static_cast<std::size_t>(2 * game_.TurnCount - 1);
-    for (std::size_t k = current % 2 == 0 ? 1 : 0; k < current && k < game_.History.size(); k += 2)
-        restoreSnapshot(game_.History[k], game_.Side, question.earlier.emplace_back(), [](int, int) {});
+    masterThinking_ = true;
     master_.think(
-        question,
+        masterQuestion(game_, player, masterLimits_[static_cast<std::size_t>(player)]),
         [this, epoch, strip](int percent) {
             if (game_.positionEpoch() == epoch) showMasterProgress(percent, strip);
         },
         [this, epoch](const master::Result& result) {
+            masterThinking_ = false;
             if (game_.positionEpoch() != epoch || !result.best) return;
             masterResult_ = result;
             chooseMove(result.best->sx, result.best->sy, result.best->tx, result.best->ty);
@@ -128,8 +133,10 @@ void ComputerOpponent::chooseMove(int sx, int sy, int tx, int ty) {
 }
 
 void ComputerOpponent::cancelThinking() {
-    if (!master_.thinking()) return;
+    // A hint searched for the person to move is as stale as a move would be.
     master_.cancel();
+    if (!masterThinking_) return;
+    masterThinking_ = false;
     stopThinking();
 }
 

@@ -10,7 +10,7 @@
 #include "engine/computer_player.h"
 #include "engine/game_window.h"
 #include "opponent/candidates.h"
-#include "opponent/master/thinker.h"
+#include "opponent/master/master_queue.h"
 #include "opponent/move_search.h"
 
 namespace tallowen {
@@ -42,6 +42,8 @@ public:
     void setMasterLimits(int player, const master::Limits& limits) { masterLimits_.at(static_cast<std::size_t>(player)) = limits; }
     // The last level-4 search that delivered its move.
     const std::optional<master::Result>& masterResult() const { return masterResult_; }
+    // "PC Master"'s thread, which hints and the review of a finished game ask too.
+    master::MasterQueue& master() { return master_; }
 
     // Called with the source cell just before it is clicked; the window moves the board so that the
     // cell is in view (see bringIntoView).
@@ -70,8 +72,13 @@ private:
     std::array<master::Limits, 3> masterLimits_;  // index 1 and 2
     std::optional<master::Result> masterResult_;
     int stripFilled_ = 0;
-    master::Thinker master_;  // last, so that its thread is stopped before the rest goes
+    bool masterThinking_ = false;  // a level-4 search of this player's runs
+    master::MasterQueue master_;  // last, so that its thread is stopped before the rest goes
 };
+
+// The question "PC Master" is asked for `player` in the game's position: the board, and the
+// positions of earlier in the game that had the other player to move.
+master::Question masterQuestion(const GameWindow& game, int player, const master::Limits& limits);
 
 // The last move as the window's last-move markers hold it, or none while they are off the board.
 std::optional<LastMove> lastMoveOf(const GameWindow& game);

@@ -37,6 +37,8 @@ void BoardWidget::updateMarks(const BoardMarks& marks) {
     for (const QRectF& shape : marks.shapes) update(shape.toAlignedRect().adjusted(-3, -3, 3, 3));
     for (std::size_t i = 0; i < marks.lines.size(); ++i) update(around(marks.lines[i], marks.lineWidths[i]).toAlignedRect());
     if (marks.keyPointer) update(pointerArea(*marks.keyPointer).toAlignedRect());
+    for (const auto& cell : {marks.hintSource, marks.hintTarget})
+        if (cell) update(cell->toAlignedRect().adjusted(-3, -3, 3, 3));
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
@@ -55,6 +57,11 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
         painter.setPen(QPen(marks_.lineColours[i], marks_.lineWidths[i], Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(marks_.lines[i]);
     }
+    if (marks_.hintSource) {
+        painter.setPen(QPen(marks_.selection, 2));
+        painter.drawRect(marks_.hintSource->adjusted(1, 1, -1, -1));
+    }
+    if (marks_.hintTarget) drawTargetMark(painter, *marks_.hintTarget);
     if (marks_.keyPointer) {
         // A white cross edged in black, visible on every colour of the board, its centre on the
         // pixel where the press lands.
@@ -66,6 +73,18 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
         painter.fillRect(c.x() - r, c.y(), 2 * r + 1, 1, Qt::white);
         painter.fillRect(c.x(), c.y() - r, 1, 2 * r + 1, Qt::white);
     }
+}
+
+void BoardWidget::drawTargetMark(QPainter& painter, const QRectF& cell) const {
+    // The band and the two outlines the board paints around a target, H being the cell's height.
+    const double H = cell.height();
+    const double bandOuter = H / 15, bandInner = H / 6 + 1;
+    const double band = bandInner - bandOuter;
+    painter.setPen(QPen(marks_.hintBand, band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const double middle = bandOuter + band / 2;
+    painter.drawRect(cell.adjusted(middle, middle, -middle, -middle));
+    painter.setPen(QPen(marks_.hintOutline, 1));
+    for (const double inset : {H / 6 + 1, H / 6 - 1}) painter.drawRect(cell.adjusted(inset, inset, -inset, -inset));
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

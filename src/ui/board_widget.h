@@ -9,6 +9,8 @@
 
 #include "ui/picture_box.h"
 
+class QPainter;
+
 namespace tallowen {
 
 // What the board shows over its picture, in layout pixels: the last move's markers, the selection
@@ -20,6 +22,9 @@ struct BoardMarks {
     std::array<QColor, 3> lineColours;
     std::array<double, 3> lineWidths{};
     std::optional<QPointF> keyPointer;
+    // A hint: its piece framed as the selection is, its target cell marked as a target is.
+    std::optional<QRectF> hintSource, hintTarget;
+    QColor hintBand, hintOutline;
     bool operator==(const BoardMarks&) const = default;
 };
 
@@ -43,6 +48,7 @@ protected:
 
 private:
     void updateMarks(const BoardMarks& marks);
+    void drawTargetMark(QPainter& painter, const QRectF& cell) const;
 
     BoardMarks marks_;
 };

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
@@ -146,6 +147,12 @@ QWidget* Form1::makeFields() {
     Check2_ = new QPushButton(QStringLiteral(" Game  results"), row);
     grid->addWidget(Check2_, 1, 2);
     connect(Check2_, &QPushButton::clicked, this, &Form1::openResults);
+    helpLink_ = new QLabel(QStringLiteral("<a href=\"help\">How to play (F1)</a>"), row);
+    helpLink_->setAlignment(Qt::AlignCenter);
+    grid->addWidget(helpLink_, 2, 2);
+    connect(helpLink_, &QLabel::linkActivated, this, [this] {
+        if (onHelp_) onHelp_();
+    });
     grid->setColumnStretch(1, 1);
     return row;
 }

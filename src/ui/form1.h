@@ -11,6 +11,7 @@
 #include "eventloop/qt_timer_driver.h"
 
 class QAction;
+class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -44,6 +45,8 @@ public:
     void setOnMusic(std::function<void()> onMusic) { onMusic_ = std::move(onMusic); }
     // Closing the window ends the program.
     void setOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
+    // The "How to play (F1)" link under "START".
+    void setOnHelp(std::function<void()> onHelp) { onHelp_ = std::move(onHelp); }
 
     // The band and the music button in the desktop's colours.
     void applyDesktopColours(const SystemColours& system);
@@ -61,6 +64,7 @@ public:
     PlayerPanelView* panel(int player) const { return panels_[static_cast<std::size_t>(player)]; }
     QPushButton* startButton() const { return Command1_; }
     QPushButton* resultsButton() const { return Check2_; }
+    QLabel* helpLink() const { return helpLink_; }
     QPushButton* editorButton() const { return Command3_; }
     QListWidget* fieldList() const { return List1_; }
     QMenu* editorMenu() const { return EDI_; }
@@ -94,6 +98,7 @@ private:
     QPushButton* Command3_ = nullptr;
     QPushButton* Command1_ = nullptr;
     QPushButton* Check2_ = nullptr;
+    QLabel* helpLink_ = nullptr;
     QMenu* EDI_ = nullptr;
     QAction* EDMAP_ = nullptr;
     QAction* DELMAPcc_ = nullptr;
@@ -104,6 +109,7 @@ private:
     std::function<void()> onStart_;
     std::function<void()> onMusic_;
     std::function<void()> onEnd_;
+    std::function<void()> onHelp_;
 };
 
 }  // namespace tallowen

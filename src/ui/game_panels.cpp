@@ -1,5 +1,7 @@
 #include "ui/game_panels.h"
 
+#include <QMouseEvent>
+
 #include "render/rounding.h"
 #include "ui/qt_colour.h"
 
@@ -115,6 +117,13 @@ ResultPanel::ResultPanel(QWidget* parent, BoardPainter& painter)
     setPanelLook(*this, "Picture3", "#c9a45c");
     setUp(winner_, Qt::AlignHCenter);
     setLabelFont(winner_, 22, true);
+    setToolTip(QStringLiteral("Review the game (R)"));
+}
+
+void ResultPanel::mousePressEvent(QMouseEvent* event) { event->setAccepted(event->button() == Qt::LeftButton); }
+
+void ResultPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick_) onClick_();
 }
 
 void ResultPanel::mirror(const GameWindow& game) {

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 
 #include "engine/game_window.h"
 #include "render/board_painter.h"
@@ -55,8 +56,15 @@ public:
     ResultPanel(QWidget* parent, BoardPainter& painter);
     void mirror(const GameWindow& game);
     PictureBox& figure() { return figure_; }
+    // A click on the panel (the review of the finished game).
+    void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    std::function<void()> onClick_;
     PictureBox figure_;
     QLabel winner_;
 };

@@ -22,6 +22,7 @@ GameSession::GameSession(SettingsStore& store)
       view_(painter_),
       game_(view_, recorder_),
       computer_(game_, postToThreadOf(&masterReports_, [this] { window_.mirror(); })),
+      hint_(game_, computer_.master()),
       window_(game_, painter_) {
     view_.show(window_.pictureBoxes());
     game_.setComputerPlayer(&computer_);
@@ -30,7 +31,9 @@ GameSession::GameSession(SettingsStore& store)
         window_.mirror();
         QCoreApplication::processEvents();
     });
-    for (Timer* timer : {&game_.Timer1, &game_.TimCHng, &game_.TimerT, &game_.TimPC}) timers_.attach(*timer);
+    for (Timer* timer : {&game_.Timer1, &game_.TimCHng, &game_.TimerT, &game_.TimPC, &hint_.TimHint})
+        timers_.attach(*timer);
+    window_.setHint(&hint_);
     timers_.setAfterFire([this] { window_.mirror(); });
 
     const FigureDetailRead detail = readFigureDetail(store_);

@@ -6,6 +6,7 @@
 
 #include "engine/game_window.h"
 #include "opponent/computer_opponent.h"
+#include "opponent/hint.h"
 #include "records/game_records.h"
 #include "records/settings_store.h"
 #include "render/board_painter.h"
@@ -35,6 +36,11 @@ public:
 
     GameWindow& game() { return game_; }
     Tallow& window() { return window_; }
+    Hint& hint() { return hint_; }
+    // "PC Master"'s thread, which the review of a finished game asks too.
+    master::MasterQueue& master() { return computer_.master(); }
+    // The "R" key and a click on the result panel.
+    void setOnReview(std::function<void()> review) { window_.setOnReview(std::move(review)); }
 
     // Starts the game handed over: hides the result panel, enables the game start and shows the
     // window.
@@ -84,6 +90,7 @@ private:
     // computer player, whose search thread posts them.
     QObject masterReports_;
     ComputerOpponent computer_;
+    Hint hint_;
     Tallow window_;
     QtTimerDriver timers_;
     std::function<void()> onAbout_;

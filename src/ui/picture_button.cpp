@@ -19,6 +19,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QSizeF picture = picture_.deviceIndependentSize();
     const bool twoLooks = picture.height() >= 2 * height();
+    if (!isEnabled()) painter.setOpacity(0.35);
     painter.drawImage(QPointF(0, pressed_ && twoLooks ? -height() : 0), picture_);
 }
 

@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
+#include <cstdlib>
 
 #include "engine/keyboard.h"
+#include "opponent/hint.h"
 #include "opponent/bring_into_view.h"
 #include "render/rounding.h"
 #include "render/title_gradient.h"
@@ -46,7 +50,8 @@ Tallow::Tallow(GameWindow& game, BoardPainter& painter)
       thinking_(&plnp_, painter),
       result_(&plnp_, painter),
       score_(this, painter),
-      menuButton_(this, QString()) {
+      menuButton_(this, QString()),
+      hintButton_(&titleBar_, QStringLiteral("Hint (T)")) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     plnp_.setAutoFillBackground(true);
     plnp_.setPalette(QPalette(Qt::black));
@@ -66,6 +71,8 @@ Tallow::Tallow(GameWindow& game, BoardPainter& painter)
         if (onAbout_) onAbout_();
     });
     menuButton_.setOnClick([this] { popUpBelow(&PopupMenus::Hght, menuButton_); });
+    hintButton_.setOnClick([this] { askHint(); });
+    hintButton_.hide();
 
     board_.onPress = [this](QMouseEvent* event) { boardPress(event); };
     board_.onKey = [this](QKeyEvent* event) { boardKey(event); };
@@ -103,6 +110,8 @@ void Tallow::layOut() {
     thinking_.setGeometry(shown(layout_.Picture9));
     result_.setGeometry(shown(layout_.Picture3));
     menuButton_.setGeometry(shown(layout_.Image10));
+    // One button's step left of "Restart game", the leftmost of the row.
+    hintButton_.setGeometry(roundHalfEven(layout_.Picture12Left[3]) - 27, (titleBar_.height() - 22) / 2, 22, 22);
 
     // The painter draws for the sizes the panels were given.
     WindowLayout painted = layout_;
@@ -138,6 +147,7 @@ void Tallow::drawArt() {
     for (int i = 0; i < TitleBar::kButtons; ++i)
         titleBar_.button(i).setPicture(art::buttonPicture(kButtonArt[i], QSize(22, 44), ratio_, white, system));
     menuButton_.setPicture(art::buttonPicture("menu_corner", menuButton_.size(), ratio_, white, system));
+    hintButton_.setPicture(art::buttonPicture("button_hint", QSize(22, 44), ratio_, white, system));
     update();
 }
 
@@ -149,6 +159,7 @@ void Tallow::mirror() {
         titleBar_.button(i).setEnabled(button.Enabled);
     }
     menuButton_.setEnabled(game_.Image10.Enabled);
+    hintButton_.setEnabled(hint_ && hint_->offered());
     players_.mirror(game_);
     score_.mirror(game_);
     thinking_.move(roundHalfEven(thinkingPanelLeft(layout_, painter_.mover())), thinking_.y());
@@ -184,6 +195,17 @@ BoardMarks Tallow::boardMarks() const {
         marks.lineWidths[i] = board.lineWidths[i] / r;
     }
     if (const auto place = pointer_.marked()) marks.keyPointer = QPointF(board_.mapFromGlobal(*place));
+    if (const auto move = hint_ ? hint_->shown() : std::nullopt) {
+        const auto cell = [&](int x, int y) {
+            return QRectF(x * game_.CellW / r, y * game_.CellH / r, game_.CellW / r, game_.CellH / r);
+        };
+        marks.hintSource = cell(move->sx, move->sy);
+        marks.hintTarget = cell(move->tx, move->ty);
+        const Appearance& looks = game_.looksOf(game_.CurPlayer);
+        const bool jump = std::max(std::abs(move->tx - move->sx), std::abs(move->ty - move->sy)) == 2;
+        marks.hintBand = toQColor(jump ? looks.BackColor : looks.ForeColor);
+        marks.hintOutline = toQColor(jump ? looks.ForeColor : kWhite);
+    }
     return marks;
 }
 
@@ -198,12 +220,42 @@ void Tallow::bringIntoView(int column, int row) {
     board_.move(roundHalfEven(place.Left / ratio_), roundHalfEven(place.Top / ratio_));
 }
 
+void Tallow::setHint(Hint* hint) {
+    hint_ = hint;
+    hintButton_.setVisible(hint_ != nullptr);
+    mirror();
+}
+
+void Tallow::setOnReview(std::function<void()> review) {
+    onReview_ = std::move(review);
+    result_.setOnClick(onReview_);
+}
+
+void Tallow::askHint() {
+    if (!hint_) return;
+    hint_->ask();
+    mirror();
+}
+
+void Tallow::keyPressEvent(QKeyEvent* event) {
+    // Keys the board leaves alone: the hint, and the review once the game is over.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_T) {
+        askHint();
+    } else if (plain && event->key() == Qt::Key_R && onReview_) {
+        onReview_();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
 void Tallow::boardPress(QMouseEvent* event) {
     // The right button opens the game's menu (the window's context menu) instead.
     if (event->button() == Qt::RightButton) {
         event->ignore();
         return;
     }
+    if (hint_) hint_->press();
     game_.PL_MouseDown(event->position().x() * ratio_, event->position().y() * ratio_);
     mirror();
 }
@@ -219,6 +271,7 @@ void Tallow::boardKey(QKeyEvent* event) {
                                         game_.PcLevel[static_cast<std::size_t>(game_.CurPlayer)] == 0);
     const QPoint to(action.x, action.y);
     if (action.press) {
+        if (hint_) hint_->press();
         const QPoint local = board_.mapFromGlobal(to);
         if (board_.rect().contains(local)) game_.PL_MouseDown(local.x() * ratio_, local.y() * ratio_);
     }

@@ -17,6 +17,7 @@
 
 namespace tallowen {
 
+class Hint;
 class PopupMenus;
 
 // The game window: frameless, with its own title bar, the players' panel, the board and the
@@ -32,6 +33,10 @@ public:
     void setOnToggleMusic(std::function<void()> toggle) { onToggleMusic_ = std::move(toggle); }
     // Shows the about window (the title bar's button).
     void setOnAbout(std::function<void()> about) { onAbout_ = std::move(about); }
+    // The hint button and the hint key ask `hint`; the board marks what it shows.
+    void setHint(Hint* hint);
+    // Opens the review of the finished game (the "R" key, a click on the result panel).
+    void setOnReview(std::function<void()> review);
     // The pointer pictures by number, for the board's pointer: the mover's picture (Image2 for
     // player 1, Image1 for player 2).
     void setPointerPictures(std::function<QCursor(int)> pictureOf) { pointerPictures_ = std::move(pictureOf); }
@@ -56,6 +61,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -67,6 +73,7 @@ private:
     void popUp(QMenu& (PopupMenus::*menu)(), QPoint global);
     void popUpBelow(QMenu& (PopupMenus::*menu)(), const QWidget& button);
     void toggleMusic();
+    void askHint();
     BoardMarks boardMarks() const;
 
     GameWindow& game_;
@@ -74,6 +81,8 @@ private:
     PopupMenus* menus_ = nullptr;
     std::function<void()> onToggleMusic_;
     std::function<void()> onAbout_;
+    std::function<void()> onReview_;
+    Hint* hint_ = nullptr;
     std::function<QCursor(int)> pointerPictures_;
     int shownPointer_ = -1;
 
@@ -92,6 +101,7 @@ private:
     ResultPanel result_;
     ScorePanel score_;
     PictureButton menuButton_;
+    PictureButton hintButton_;  // left of the title bar's buttons
     KeyboardPointer pointer_;
 };
 

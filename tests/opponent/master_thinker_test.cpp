@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -11,44 +8,15 @@
 #include "engine/headless_game.h"
 #include "opponent/computer_opponent.h"
 #include "opponent/master/search.h"
+#include "opponent/master/master_queue.h"
 #include "opponent/master/thinker.h"
+#include "task_queue.h"
 
 namespace tallowen {
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-// The window thread's event queue: tasks posted from any thread, run here one at a time.
-class TaskQueue {
-public:
-    master::PostTask poster() {
-        return [this](std::function<void()> task) {
-            const std::lock_guard lock(mutex_);
-            tasks_.push_back(std::move(task));
-            ready_.notify_one();
-        };
-    }
-    // Runs the next task, waiting up to `wait` for one; false when none came.
-    bool runNext(std::chrono::milliseconds wait = 10s) {
-        std::unique_lock lock(mutex_);
-        if (!ready_.wait_for(lock, wait, [&] { return !tasks_.empty(); })) return false;
-        auto task = std::move(tasks_.front());
-        tasks_.pop_front();
-        lock.unlock();
-        task();
-        return true;
-    }
-    void drain() {
-        while (runNext(200ms)) {
-        }
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable ready_;
-    std::deque<std::function<void()>> tasks_;
-};
 
 TEST(MasterThinker, ACancelledOrReplacedSearchReportsNothing) {
     TaskQueue queue;
@@ -78,6 +46,34 @@ TEST(MasterThinker, ACancelledOrReplacedSearchReportsNothing) {
     ASSERT_FALSE(reports.empty());
     EXPECT_EQ(reports.back(), "last result");
     for (const std::string& report : reports) EXPECT_EQ(report.rfind("last", 0), 0u) << report;
+}
+
+// The game's search goes first; the background questions are answered in the order given,
+// once each, the one it interrupted asked again after it; clearing the queue drops the rest.
+TEST(MasterQueue, TheGameGoesFirstAndEachBackgroundQuestionIsAnsweredOnce) {
+    TaskQueue queue;
+    master::MasterQueue master(queue.poster());
+    const auto question = [](std::uint64_t nodes) {
+        master::Question q;
+        q.side = parseGameString("+" + std::string(47, 'X') + "-1", q.board).side;
+        q.limits = {0, nodes, 0};
+        return q;
+    };
+    std::vector<std::string> reports;
+    for (const char* name : {"b0", "b1", "b2"})
+        master.queue(question(200000), [&, name](const master::Result&) { reports.push_back(name); });
+    master.think(question(2000), {}, [&](const master::Result&) { reports.push_back("game"); });
+    EXPECT_TRUE(master.thinking());
+    while (reports.size() < 4) ASSERT_TRUE(queue.runNext());
+    EXPECT_FALSE(master.thinking());
+    EXPECT_EQ(reports, (std::vector<std::string>{"game", "b0", "b1", "b2"}));
+
+    master.queue(question(5000000), [&](const master::Result&) { reports.push_back("dropped"); });
+    master.queue(question(1000), [&](const master::Result&) { reports.push_back("dropped"); });
+    master.clearQueue();
+    queue.drain();
+    EXPECT_EQ(reports.size(), 4u);
+    EXPECT_EQ(master.queued(), 0u);
 }
 
 // "PC Master" as player 2 against Ann on a headless window, its search on a thread of its own.

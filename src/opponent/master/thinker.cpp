@@ -47,7 +47,7 @@ void Thinker::think(const Question& question, OnProgress onProgress, OnResult on
 
     if (!post_) {
         if (!search_) search_ = std::make_unique<Search>();
-        const Result result = search_->run(question, {}, PercentSteps(onProgress));
+        const Result result = search_->run(question, {}, onProgress ? Progress(PercentSteps(onProgress)) : Progress());
         thinking_ = false;
         onResult(result);
         return;
@@ -56,8 +56,10 @@ void Thinker::think(const Question& question, OnProgress onProgress, OnResult on
                             onResult = std::move(onResult)](std::stop_token stop) {
         // Made here, not on the window thread: clearing the table takes a while.
         if (!search_) search_ = std::make_unique<Search>();
-        const Progress progress = PercentSteps(
-            [&](int percent) { deliver(search, [onProgress, percent] { onProgress(percent); }); });
+        Progress progress;
+        if (onProgress)
+            progress = PercentSteps(
+                [&](int percent) { deliver(search, [onProgress, percent] { onProgress(percent); }); });
         const Result result = search_->run(question, stop, progress);
         if (stop.stop_requested()) return;
         deliver(search, [this, onResult, result] {

@@ -30,7 +30,8 @@ public:
     Thinker& operator=(const Thinker&) = delete;
 
     // Starts a search of a copy of `question` (the searching thread never reads the game),
-    // cancelling the one that runs. Both reports come through the post function.
+    // cancelling the one that runs. Both reports come through the post function; without
+    // onProgress there are no progress reports.
     void think(const Question& question, OnProgress onProgress, OnResult onResult);
     // Returns at once; the cancelled search stops within a few hundred microseconds on its own.
     void cancel();
