@@ -1,7 +1,8 @@
 // How fast the game window answers a click: on "Big battle" at the finest figure detail, in the
 // window a 1080-pixel screen gives it, from a click on a piece to its target marks painted in the
-// window, and from the click on a target to the moved piece painted. And how long the window goes
-// without handling an event while "PC Master" thinks there.
+// window, and from the click on a target to the moved piece painted. How long the window goes
+// without handling an event while "PC Master" thinks there. How long a hint takes from the
+// question to its marks, and the review's valuations a position.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -17,11 +18,15 @@
 #include <string>
 
 #include "engine/field_strings.h"
+#include "engine/headless_game.h"
+#include "opponent/position_valuations.h"
+#include "records/game_review.h"
 #include "render/window_layout.h"
 #include "setup/built_in_fields.h"
 #include "ui/board_widget.h"
 #include "ui/game_session.h"
 #include "ui/message_box.h"
+#include "eventloop/window_thread_post.h"
 
 namespace tallowen {
 namespace {
@@ -49,6 +54,7 @@ public:
     ~BigBattle() { std::filesystem::remove(file_); }
 
     GameWindow& game() { return session_.game(); }
+    GameSession& session() { return session_; }
 
     // A press on the board where a person would press, then everything it changed painted.
     void click(int x, int y) {
@@ -145,12 +151,75 @@ void BM_LongestEventGapWhilePCMasterThinks(benchmark::State& state) {
     state.counters["longest_gap_ms"] = static_cast<double>(longest);
 }
 
+// Runs the window's event loop until `done` holds, looking every millisecond.
+void runUntil(const std::function<bool()>& done) {
+    QEventLoop loop;
+    QTimer look, deadline;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (done()) loop.quit();
+    });
+    QObject::connect(&deadline, &QTimer::timeout, [] { std::abort(); });
+    look.start(1);
+    deadline.start(120000);
+    loop.exec();
+}
+
+// Eva asks for a hint on her first move: "PC Master" searches on its thread, the marks show.
+void BM_HintFromTheQuestionToTheMarks(benchmark::State& state) {
+    BigBattle& b = bigBattle();
+    Hint& hint = b.session().hint();
+    QElapsedTimer asked;
+    qint64 longest = 0;
+    for (auto _ : state) {
+        asked.start();
+        hint.ask();
+        runUntil([&] { return hint.shown().has_value(); });
+        longest = std::max(longest, asked.elapsed());
+        state.PauseTiming();
+        hint.press();
+        state.ResumeTiming();
+    }
+    state.counters["longest_ms"] = static_cast<double>(longest);
+}
+
+// The review's valuations of a "Big battle" game that "PC Professional" and "PC Genius" played out,
+// each position searched for its budget on "PC Master"'s thread.
+void BM_ReviewValuationsAPosition(benchmark::State& state) {
+    HeadlessGame headless;
+    GameWindow& game = headless.game();
+    ComputerOpponent computer(game);
+    game.setComputerPlayer(&computer);
+    headless.start(MoveRule::Star, builtInFields()[3].field + "1", "PC Professional", "PC Genius");
+    if (!headless.clock().runUntil([&] { return game.GameOver; })) std::abort();
+    game.setComputerPlayer(nullptr);
+    const GameReview review(gameLineOf(game));
+    std::vector<PositionToValue> positions;
+    for (std::size_t k = 0; k <= review.moveCount(); ++k)
+        positions.push_back({review.positions()[k].board, game.Side, MoveRule::Star, review.positions()[k].mover});
+
+    QObject reports;
+    master::MasterQueue master(postToThreadOf(&reports));
+    PositionValuations valuations(master);
+    QElapsedTimer all;
+    all.start();
+    for (auto _ : state) {
+        std::size_t valued = 0;
+        valuations.start(positions, [&](std::size_t, int) { ++valued; });
+        runUntil([&] { return valued == positions.size(); });
+    }
+    state.counters["positions"] = static_cast<double>(positions.size());
+    state.counters["ms_a_position"] =
+        static_cast<double>(all.elapsed()) / static_cast<double>(positions.size() * state.iterations());
+}
+
 BENCHMARK(BM_ClickOnAPieceToItsTargetsPainted)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_ClickOnATargetToTheMovedPiecePainted)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_LongestEventGapWhilePCMasterThinks)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_HintFromTheQuestionToTheMarks)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_ReviewValuationsAPosition)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
 }  // namespace tallowen

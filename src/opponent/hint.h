@@ -16,8 +16,9 @@ namespace tallowen {
 // never shown.
 class Hint {
 public:
-    // At most a second from the question to the marks.
-    static constexpr int kSearchMs = 900;
+    // At most a second from the question to the marks, the report's way to the window thread
+    // included.
+    static constexpr int kSearchMs = 800;
     static constexpr int kShownMs = 3000;
 
     Hint(GameWindow& game, master::MasterQueue& master);

@@ -41,9 +41,6 @@ std::string valuationText(int valueForPlayer1, const std::array<std::string, 2>&
     return "+" + std::to_string(magnitude) + " for " + leader;
 }
 
-int plottedValue(int valueForPlayer1, int cells) {
-    const int most = std::max(cells, 1);
-    return std::clamp(valueForPlayer1, -most, most);
-}
+bool seesTheEnd(int value) { return std::abs(value) > master::kWon; }
 
 }  // namespace tallowen

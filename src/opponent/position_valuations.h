@@ -55,8 +55,8 @@ private:
 // difference "PC Master" expects), or "Eva wins by 12" once it sees the end of the game.
 std::string valuationText(int valueForPlayer1, const std::array<std::string, 2>& names);
 
-// A valuation for player 1 as a plot draws it, on a field of `cells` cells: the piece difference,
-// with a game seen won drawn at the most the field can give.
-int plottedValue(int valueForPlayer1, int cells);
+// Whether a valuation says that "PC Master" sees the game won or lost for certain, rather than the
+// piece difference it expects.
+bool seesTheEnd(int value);
 
 }  // namespace tallowen

@@ -22,7 +22,7 @@ struct HelpExample {
     std::string gameString;
     std::vector<PlayedMove> moves;
     std::optional<Cell> select;
-    int width = 240;  // the picture's width in layout pixels
+    int width = 220;  // the picture's width in layout pixels
 };
 
 // One page of the help: its title, its text (HTML) and the positions its pictures show. The text

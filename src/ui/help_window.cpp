@@ -12,7 +12,7 @@ namespace tallowen {
 
 namespace {
 
-constexpr double kFacesHeight = 60;
+constexpr double kFacesHeight = 96;
 
 const HelpExample* exampleNamed(const QString& name) {
     for (const HelpSection& section : howToPlay())
@@ -23,7 +23,12 @@ const HelpExample* exampleNamed(const QString& name) {
 
 }  // namespace
 
-HelpPage::HelpPage(QWidget* parent) : QTextBrowser(parent) { setOpenLinks(false); }
+HelpPage::HelpPage(QWidget* parent) : QTextBrowser(parent) {
+    setOpenLinks(false);
+    // The pages are written to fit; a table of captions as wide as the page would otherwise bring
+    // a scroll bar for its last pixels.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
 
 QVariant HelpPage::loadResource(int type, const QUrl& name) {
     if (type != QTextDocument::ImageResource || name.scheme() != QStringLiteral("example"))
@@ -56,7 +61,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     row->addWidget(page_, 1);
     connect(contents_, &QListWidget::currentRowChanged, this, &HelpWindow::showSection);
     contents_->setCurrentRow(0);
-    resize(820, 640);
+    resize(860, 740);
 }
 
 void HelpWindow::showSection(int index) {

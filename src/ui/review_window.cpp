@@ -127,15 +127,13 @@ void ReviewWindow::showValuations() {
     else
         progress_->setText(QStringLiteral("PC Master is valuing the positions: %1 of %2").arg(known).arg(values_.size()));
 
-    int cells = 0;
-    const Board& start = review_->positions().front().board;
-    for (int x = 0; x < side(); ++x)
-        for (int y = 0; y < side(); ++y) cells += start(x, y) != kNoCell;
+    // The piece differences fill the plot's height; a game seen won or lost is drawn at its edge.
     ValuationPlot::Series series;
-    for (const auto& v : values_) {
-        series.values.push_back(v ? std::optional<int>(plottedValue(*v, cells)) : std::nullopt);
-        if (v) series.range = std::max(series.range, std::abs(*series.values.back()));
-    }
+    series.range = 4;
+    for (const auto& v : values_)
+        if (v && !seesTheEnd(*v)) series.range = std::max(series.range, std::abs(*v));
+    for (const auto& v : values_)
+        series.values.push_back(v ? std::optional<int>(std::clamp(*v, -series.range, series.range)) : std::nullopt);
     series.colour1 = toQColor(looks_.player1.BackColor);
     series.colour2 = toQColor(looks_.player2.BackColor);
     series.name1 = text(review_->line().names[0]);

@@ -1,5 +1,8 @@
 #include "opponent/master/thinker.h"
 
+#include <algorithm>
+#include <chrono>
+
 namespace tallowen::master {
 
 namespace {
@@ -39,7 +42,8 @@ void Thinker::deliver(std::uint64_t search, const std::function<void()>& report)
     });
 }
 
-void Thinker::think(const Question& question, OnProgress onProgress, OnResult onResult) {
+void Thinker::think(const Question& asked, OnProgress onProgress, OnResult onResult) {
+    const auto start = std::chrono::steady_clock::now();
     cancel();
     if (worker_.joinable()) worker_.join();
     const std::uint64_t search = ++current_->search;
@@ -47,15 +51,20 @@ void Thinker::think(const Question& question, OnProgress onProgress, OnResult on
 
     if (!post_) {
         if (!search_) search_ = std::make_unique<Search>();
-        const Result result = search_->run(question, {}, onProgress ? Progress(PercentSteps(onProgress)) : Progress());
+        const Result result = search_->run(asked, {}, onProgress ? Progress(PercentSteps(onProgress)) : Progress());
         thinking_ = false;
         onResult(result);
         return;
     }
-    worker_ = std::jthread([this, question, search, onProgress = std::move(onProgress),
-                            onResult = std::move(onResult)](std::stop_token stop) {
-        // Made here, not on the window thread: clearing the table takes a while.
+    worker_ = std::jthread([this, question = asked, start, search, onProgress = std::move(onProgress),
+                            onResult = std::move(onResult)](std::stop_token stop) mutable {
+        // Made here, not on the window thread: clearing the table takes a while, and counts
+        // against the time the question allows, as does the wait for the last search's thread.
         if (!search_) search_ = std::make_unique<Search>();
+        if (question.limits.timeMs > 0) {
+            const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+            question.limits.timeMs = std::max(1, question.limits.timeMs - static_cast<int>(spent.count()));
+        }
         Progress progress;
         if (onProgress)
             progress = PercentSteps(

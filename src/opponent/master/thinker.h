@@ -31,7 +31,7 @@ public:
 
     // Starts a search of a copy of `question` (the searching thread never reads the game),
     // cancelling the one that runs. Both reports come through the post function; without
-    // onProgress there are no progress reports.
+    // onProgress there are no progress reports. A time limit counts from this call.
     void think(const Question& question, OnProgress onProgress, OnResult onResult);
     // Returns at once; the cancelled search stops within a few hundred microseconds on its own.
     void cancel();
