@@ -28,10 +28,12 @@ TEST_F(GameCommands, UndoOneGivesTheLastMoveBackToItsMover) {
     EXPECT_DOUBLE_EQ(game.TurnCount, 1.5);
     // Only the changed cells were repainted: the target and the piece it had converted.
     EXPECT_EQ(view.cells, (std::vector<std::pair<int, int>>{{2, 2}, {3, 3}}));
-    // The game goes on from there, and the history is rewritten from the restored position.
+    // The game goes on from there, and the history and the line of moves are rewritten from the
+    // restored position.
     move(1, 1, 1, 2);
     EXPECT_EQ(game.History.size(), 4u);
     EXPECT_EQ(game.History[3], makeSnapshot(game.board, 5));
+    EXPECT_EQ(game.Played, (std::vector<PlayedMove>{{0, 0, 1, 1}, {4, 4, 3, 3}, {1, 1, 1, 2}}));
 }
 
 TEST_F(GameCommands, RestartKeepsTheGameStringAndStartsAfresh) {
@@ -54,6 +56,7 @@ TEST_F(GameCommands, RestartKeepsTheGameStringAndStartsAfresh) {
     EXPECT_EQ(fieldString(game.board, 3) + "1", gameString);
     EXPECT_EQ(game.CurPlayer, 1);
     EXPECT_DOUBLE_EQ(game.TurnCount, 0.5);
+    EXPECT_TRUE(game.Played.empty());
 }
 
 TEST_F(GameCommands, NewGameStripsTheMoverAndDropsTheSelectionAtTheNextStart) {
