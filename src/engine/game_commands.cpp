@@ -52,7 +52,6 @@ void GameWindow::TZ_Click(int index) {
     PLKlik(-1, -1);
     TurnCount = restored;
     restoreSnapshot(History[entry], Side, board, [this](int x, int y) { DRWP(x, y); });
-    if (Played.size() > entry) Played.resize(entry);
     TurnCount += index * 0.5;
     setTurnLabel();
     if (index == 2) {

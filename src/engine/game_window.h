@@ -110,8 +110,8 @@ public:
 
     double TurnCount = 0;
     std::vector<std::string> History;
-    // Entry k is move k + 1 of the line that led to the board; an undo takes its moves back. The
-    // review of a finished game reads it.
+    // Entry k is move k + 1 of the line that led to the board; the move after an undo replaces
+    // the moves taken back. The review of a finished game reads it.
     std::vector<PlayedMove> Played;
     std::array<int, 3> Clock{};    // index 1 and 2
     std::array<int, 3> PcLevel{};  // index 1 and 2; entry 0 stays 0 (empty cells)

@@ -30,9 +30,8 @@ void Hint::ask() {
     TimHint.setEnabled(false);
     searching_ = true;
     epoch_ = game_.positionEpoch();
-    const std::uint64_t asked = ++asked_;
-    master_.think(masterQuestion(game_, game_.CurPlayer, limits_), {}, [this, asked](const master::Result& result) {
-        if (asked != asked_) return;
+    // The thread reports only the search it runs last, and nothing once cancelled.
+    master_.think(masterQuestion(game_, game_.CurPlayer, limits_), {}, [this](const master::Result& result) {
         searching_ = false;
         if (game_.positionEpoch() != epoch_ || !offered() || !result.best) return;
         move_ = result.best;
@@ -44,7 +43,6 @@ void Hint::press() {
     move_.reset();
     TimHint.setEnabled(false);
     if (!searching()) return;
-    ++asked_;
     searching_ = false;
     master_.cancel();
 }

@@ -47,7 +47,6 @@ private:
     master::MasterQueue& master_;
     master::Limits limits_{kSearchMs, 0, 0};
     std::uint64_t epoch_ = 0;  // the position asked about
-    std::uint64_t asked_ = 0;  // counts questions; a press makes an answer on its way stale
     bool searching_ = false;
     std::optional<master::CellMove> move_;
 };
