@@ -33,7 +33,6 @@ ReviewWindow::ReviewWindow(master::MasterQueue& master) : QWidget(nullptr, Qt::W
     result_->setFont(bold);
     list_ = new QListWidget(this);
     list_->setMinimumWidth(260);
-    list_->installEventFilter(this);
     board_ = new PositionView(this);
     status_ = new QLabel(this);
     status_->setWordWrap(true);
@@ -187,23 +186,14 @@ void ReviewWindow::showStatus() {
     status_->setText(status);
 }
 
-bool ReviewWindow::step(int by) {
-    if (!review_) return false;
+void ReviewWindow::step(int by) {
+    if (!review_) return;
     const auto last = static_cast<long>(review_->positions().size()) - 1;
     choose(static_cast<std::size_t>(std::clamp(static_cast<long>(chosen_) + by, 0L, std::max(last, 0L))));
-    return true;
-}
-
-bool ReviewWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The list steps with Up and Down itself; Left and Right step through the game from it too.
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Left || key == Qt::Key_Right) return step(key == Qt::Key_Left ? -1 : 1);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void ReviewWindow::keyPressEvent(QKeyEvent* event) {
+    // The list steps through the game with the arrow keys itself; so does the rest of the window.
     switch (event->key()) {
         case Qt::Key_Left:
         case Qt::Key_Up: step(-1); break;

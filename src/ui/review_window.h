@@ -48,7 +48,6 @@ public:
     QPushButton* copyButton() const { return copy_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -59,7 +58,7 @@ private:
     void showValuations();
     void showStatus();
     void refreshList();
-    bool step(int by);
+    void step(int by);
     int side() const;
 
     PositionValuations valuations_;

@@ -178,6 +178,8 @@ TEST_F(LearningTest, TheReviewOfAFinishedGameIsUsableAtOnceAndMarksTheLargestLos
     EXPECT_EQ(list->currentRow(), 1);
     QTest::mouseClick(review->plot(), Qt::LeftButton, {}, review->plot()->placeOf(3, 0).toPoint());
     EXPECT_EQ(list->currentRow(), 3);
+    QTest::keyClick(review, Qt::Key_Right);
+    EXPECT_EQ(list->currentRow(), 4) << "the window steps as the list does";
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return review->progress()->text() == "PC Master has valued every position."; }, 60000));
     std::vector<std::pair<int, std::size_t>> losses;
