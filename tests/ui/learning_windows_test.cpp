@@ -13,6 +13,7 @@
 #include "setup/how_to_play.h"
 #include "ui/board_widget.h"
 #include "ui/frm_about.h"
+#include "ui/game_panels.h"
 #include "ui/help_window.h"
 #include "ui/picture_button.h"
 #include "ui/position_view.h"
@@ -180,6 +181,15 @@ TEST_F(LearningTest, TheReviewOfAFinishedGameIsUsableAtOnceAndMarksTheLargestLos
     EXPECT_EQ(list->currentRow(), 3);
     QTest::keyClick(review, Qt::Key_Right);
     EXPECT_EQ(list->currentRow(), 4) << "the window steps as the list does";
+
+    // Closed, the review asks nothing more; opened again, it goes on where it stopped.
+    review->close();
+    EXPECT_EQ(session.master().queued(), 0u);
+    const auto known = std::count_if(review->valuations().begin(), review->valuations().end(), [](auto v) { return v.has_value(); });
+    QTest::qWait(300);
+    EXPECT_EQ(std::count_if(review->valuations().begin(), review->valuations().end(), [](auto v) { return v.has_value(); }), known);
+    QTest::mouseClick(window().windowHandle(), Qt::LeftButton, {}, window().mapFromGlobal(findWidget<ResultPanel>(window())->mapToGlobal(QPoint(20, 20))));
+    ASSERT_TRUE(review->isVisible()) << "a click on the result panel";
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return review->progress()->text() == "PC Master has valued every position."; }, 60000));
     std::vector<std::pair<int, std::size_t>> losses;
