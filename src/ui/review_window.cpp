@@ -32,7 +32,7 @@ ReviewWindow::ReviewWindow(master::MasterQueue& master) : QWidget(nullptr, Qt::W
     bold.setBold(true);
     result_->setFont(bold);
     list_ = new QListWidget(this);
-    list_->setMinimumWidth(260);
+    list_->setMinimumWidth(340);
     board_ = new PositionView(this);
     status_ = new QLabel(this);
     status_->setWordWrap(true);
