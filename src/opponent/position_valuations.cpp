@@ -14,13 +14,11 @@ PositionValuations::~PositionValuations() { stop(); }
 void PositionValuations::start(const std::vector<PositionToValue>& positions, OnValue onValue) {
     stop();
     const std::uint64_t series = series_;
-    total_ = positions.size();
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const PositionToValue& p = positions[i];
         master_.queue({p.board, p.side, p.rule, p.mover, limits_, {}},
                       [this, series, i, mover = p.mover, onValue](const master::Result& result) {
                           if (series != series_) return;
-                          ++done_;
                           onValue(i, mover == 1 ? result.value : -result.value);
                       });
     }
@@ -30,7 +28,6 @@ void PositionValuations::stop() {
     // The queue holds nothing but these: the review is its only background asker.
     master_.clearQueue();
     ++series_;
-    done_ = total_ = 0;
 }
 
 std::string valuationText(int valueForPlayer1, const std::array<std::string, 2>& names) {

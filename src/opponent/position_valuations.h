@@ -37,8 +37,6 @@ public:
     void start(const std::vector<PositionToValue>& positions, OnValue onValue);
     // Drops whatever is still to be valued.
     void stop();
-    std::size_t done() const { return done_; }
-    std::size_t total() const { return total_; }
 
     // The budget of each search: kMs of wall time unless a test fixes nodes.
     void setLimits(const master::Limits& limits) { limits_ = limits; }
@@ -47,8 +45,6 @@ private:
     master::MasterQueue& master_;
     master::Limits limits_{kMs, 0, 0};
     std::uint64_t series_ = 0;  // a result of an earlier start is dropped
-    std::size_t done_ = 0;
-    std::size_t total_ = 0;
 };
 
 // What a valuation for player 1 says in the players' names: "even", "+5 for Eva" (the piece

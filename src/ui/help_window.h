@@ -33,11 +33,12 @@ public:
 
     // Shows the window in front, where it was last.
     void present();
-    void showSection(int index);
     QListWidget* contents() const { return contents_; }
     HelpPage* page() const { return page_; }
 
 private:
+    void showSection(int index);
+
     QListWidget* contents_;
     HelpPage* page_;
 };

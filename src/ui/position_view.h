@@ -13,8 +13,6 @@ public:
 
     void setPicture(const QImage& picture, int side);
     const QImage& picture() const { return picture_; }
-    // Where the board picture stands in the widget.
-    QRect boardRect() const;
 
     static constexpr int kBoardWidth = 480;
 
@@ -22,6 +20,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where the board picture stands in the widget.
+    QRect boardRect() const;
+
     QImage picture_;
     int side_ = 0;
 };

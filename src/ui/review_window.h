@@ -37,8 +37,6 @@ public:
     const GameReview* review() const { return review_.get(); }
     // "PC Master"'s valuation of each position for player 1, as far as known.
     const std::vector<std::optional<int>>& valuations() const { return values_; }
-    const std::vector<std::size_t>& turningPoints() const { return turningPoints_; }
-    PositionValuations& valuator() { return valuations_; }
 
     QListWidget* moveList() const { return list_; }
     ValuationPlot* plot() const { return plot_; }
