@@ -93,6 +93,13 @@ QWidget* Form1::makeHeader() {
     row->addWidget(Check3_, 0, Qt::AlignVCenter);
     row->addStretch();
     connect(Check3_, &LogoButton::clicked, this, [this] { about().present(this); });
+    // In the band, so that no control below moves.
+    helpLink_ = new QLabel(QStringLiteral("<a href=\"help\">How to play (F1)</a>"), header_);
+    row->addWidget(helpLink_, 0, Qt::AlignVCenter);
+    row->addSpacing(12);
+    connect(helpLink_, &QLabel::linkActivated, this, [this] {
+        if (onHelp_) onHelp_();
+    });
     music_ = new PictureButton(header_, QStringLiteral("Music"));
     music_->setFixedSize(kButtonSize, kButtonSize);
     row->addWidget(music_, 0, Qt::AlignVCenter);
@@ -147,12 +154,6 @@ QWidget* Form1::makeFields() {
     Check2_ = new QPushButton(QStringLiteral(" Game  results"), row);
     grid->addWidget(Check2_, 1, 2);
     connect(Check2_, &QPushButton::clicked, this, &Form1::openResults);
-    helpLink_ = new QLabel(QStringLiteral("<a href=\"help\">How to play (F1)</a>"), row);
-    helpLink_->setAlignment(Qt::AlignCenter);
-    grid->addWidget(helpLink_, 2, 2);
-    connect(helpLink_, &QLabel::linkActivated, this, [this] {
-        if (onHelp_) onHelp_();
-    });
     grid->setColumnStretch(1, 1);
     return row;
 }

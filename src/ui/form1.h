@@ -45,7 +45,7 @@ public:
     void setOnMusic(std::function<void()> onMusic) { onMusic_ = std::move(onMusic); }
     // Closing the window ends the program.
     void setOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
-    // The "How to play (F1)" link under "START".
+    // The "How to play (F1)" link in the band at the top.
     void setOnHelp(std::function<void()> onHelp) { onHelp_ = std::move(onHelp); }
 
     // The band and the music button in the desktop's colours.
