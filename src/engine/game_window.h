@@ -27,12 +27,6 @@ inline constexpr int kClockOpponentTimedOut = -4;
 
 inline constexpr Colour kClockFlash = rgb(255, 63, 63);
 
-// A move as the board saw it: the cell of the piece and the cell it went to.
-struct PlayedMove {
-    int sx = 0, sy = 0, tx = 0, ty = 0;
-    bool operator==(const PlayedMove&) const = default;
-};
-
 // The game window's model: the board, the rules, the turn cycle and clocks, the game start and
 // the game commands, with the controls they write kept as data.
 class GameWindow {
@@ -112,7 +106,7 @@ public:
     std::vector<std::string> History;
     // Entry k is move k + 1 of the line that led to the board; the move after an undo replaces
     // the moves taken back. The review of a finished game reads it.
-    std::vector<PlayedMove> Played;
+    std::vector<BoardMove> Played;
     std::array<int, 3> Clock{};    // index 1 and 2
     std::array<int, 3> PcLevel{};  // index 1 and 2; entry 0 stays 0 (empty cells)
     bool GameOver = false;

@@ -48,7 +48,7 @@ GameReview::GameReview(GameLine line) : line_(std::move(line)) {
     HeadlessGame headless;
     headless.start(line_.rule, line_.gameString);
     GameWindow& g = headless.game();
-    for (const PlayedMove& m : line_.moves) {
+    for (const BoardMove& m : line_.moves) {
         if (g.GameOver) break;
         const int mover = g.CurPlayer;
         g.PLKlik(m.sx, m.sy);
@@ -92,7 +92,7 @@ std::string GameReview::copyLine() const {
     text += line_.rule == MoveRule::Star ? "star " : "cross ";
     text += line_.gameString;
     for (std::size_t k = 0; k < moveCount(); ++k) {
-        const PlayedMove& m = line_.moves[k];
+        const BoardMove& m = line_.moves[k];
         text += " " + std::to_string(m.sx) + "," + std::to_string(m.sy) + ":" + std::to_string(m.tx) + "," +
                 std::to_string(m.ty);
     }

@@ -17,7 +17,7 @@ struct GameLine {
     MoveRule rule = MoveRule::Star;
     std::string gameString;  // the field string and the first mover, as the game started
     std::array<std::string, 2> names;
-    std::vector<PlayedMove> moves;
+    std::vector<BoardMove> moves;
     bool operator==(const GameLine&) const = default;
 };
 

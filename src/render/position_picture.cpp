@@ -68,7 +68,7 @@ QImage playedPicture(const std::function<void(HeadlessGame&)>& play, double widt
     return painter.picture();
 }
 
-QImage positionPicture(const Board& board, int side, const std::optional<PlayedMove>& last, double width,
+QImage positionPicture(const Board& board, int side, const std::optional<BoardMove>& last, double width,
                        double pixelRatio, const PictureLooks& looks) {
     PicturePainter painter(width, pixelRatio, looks);
     GameWindow& game = painter.headless().game();

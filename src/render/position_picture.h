@@ -32,7 +32,7 @@ QImage playedPicture(const std::function<void(HeadlessGame&)>& play, double widt
                      const PictureLooks& looks = {});
 
 // A position of a field of `side`, with `last` marked as the last move.
-QImage positionPicture(const Board& board, int side, const std::optional<PlayedMove>& last, double width,
+QImage positionPicture(const Board& board, int side, const std::optional<BoardMove>& last, double width,
                        double pixelRatio, const PictureLooks& looks = {});
 
 // The figure of `looks` as a person's, then with the faces of levels 1, 2 and 3, side by side as

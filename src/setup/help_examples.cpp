@@ -19,7 +19,7 @@ std::string field(std::initializer_list<const char*> rows) {
 void playExample(const HelpExample& example, HeadlessGame& headless) {
     headless.start(example.rule, example.gameString);
     GameWindow& game = headless.game();
-    for (const PlayedMove& m : example.moves) {
+    for (const BoardMove& m : example.moves) {
         game.PLKlik(m.sx, m.sy);
         game.PLKlik(m.tx, m.ty);
         headless.finishTurnChange();

@@ -20,7 +20,7 @@ struct HelpExample {
     std::string name;  // the picture's name in the help text: <img src="example:NAME">
     MoveRule rule = MoveRule::Star;
     std::string gameString;
-    std::vector<PlayedMove> moves;
+    std::vector<BoardMove> moves;
     std::optional<Cell> select;
     int width = 220;  // the picture's width in layout pixels
 };

@@ -158,7 +158,7 @@ void ReviewWindow::choose(std::size_t index) {
     if (!review_ || review_->positions().empty()) return;
     const auto& positions = review_->positions();
     chosen_ = std::min(index, positions.size() - 1);
-    std::optional<PlayedMove> last;
+    std::optional<BoardMove> last;
     if (chosen_ >= 1 && chosen_ <= review_->moveCount()) last = review_->line().moves[chosen_ - 1];
     board_->setPicture(positionPicture(positions[chosen_].board, side(), last, PositionView::kBoardWidth,
                                        devicePixelRatioF(), looks_),

@@ -24,7 +24,7 @@ std::string lineOf(const ToolRun& run, const std::string& key) {
     return "(no " + key + " in: " + run.out + run.err + ")";
 }
 
-std::string moveArguments(const std::vector<PlayedMove>& moves, std::size_t count) {
+std::string moveArguments(const std::vector<BoardMove>& moves, std::size_t count) {
     std::string text;
     for (std::size_t k = 0; k < count; ++k)
         text += " " + std::to_string(moves[k].sx) + "," + std::to_string(moves[k].sy) + ":" +

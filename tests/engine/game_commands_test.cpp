@@ -33,7 +33,7 @@ TEST_F(GameCommands, UndoOneGivesTheLastMoveBackToItsMover) {
     move(1, 1, 1, 2);
     EXPECT_EQ(game.History.size(), 4u);
     EXPECT_EQ(game.History[3], makeSnapshot(game.board, 5));
-    EXPECT_EQ(game.Played, (std::vector<PlayedMove>{{0, 0, 1, 1}, {4, 4, 3, 3}, {1, 1, 1, 2}}));
+    EXPECT_EQ(game.Played, (std::vector<BoardMove>{{0, 0, 1, 1}, {4, 4, 3, 3}, {1, 1, 1, 2}}));
 }
 
 TEST_F(GameCommands, RestartKeepsTheGameStringAndStartsAfresh) {

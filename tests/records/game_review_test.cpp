@@ -6,7 +6,7 @@
 namespace tallowen {
 namespace {
 
-GameLine line(const std::string& gameString, std::vector<PlayedMove> moves) {
+GameLine line(const std::string& gameString, std::vector<BoardMove> moves) {
     return {"Test", MoveRule::Star, gameString, {"Eva", "Bob"}, std::move(moves)};
 }
 
