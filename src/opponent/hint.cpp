@@ -15,8 +15,10 @@ Hint::Hint(GameWindow& game, master::MasterQueue& master) : game_(game), master_
 bool Hint::offered() const {
     const GameWindow& g = game_;
     const auto mover = static_cast<std::size_t>(g.CurPlayer);
-    const bool personMoves = g.PcLevel[mover] == 0 && g.Clock[mover] != kClockTimedOut &&
-                             g.Clock[mover] != kClockOpponentTimedOut;
+    // A seat played elsewhere is the other computer's turn, or this one's waiting for its answer.
+    const bool personHere = g.PcLevel[mover] == 0 && !g.PlayedElsewhere[mover];
+    const bool personMoves =
+        personHere && g.Clock[mover] != kClockTimedOut && g.Clock[mover] != kClockOpponentTimedOut;
     const bool pending = g.Timer1.enabled() || g.TimCHng.enabled() || g.TimPC.enabled();
     return g.Visible && g.Side > 0 && g.PL.Enabled && !g.GameOver && personMoves && !pending &&
            hasLegalMove(g.board, g.Side, g.dirs, g.CurPlayer);

@@ -25,8 +25,8 @@ public:
     Hint(const Hint&) = delete;
     Hint& operator=(const Hint&) = delete;
 
-    // Whether a person may ask now: a game under way with a person to move whose clicks count and
-    // whom the computer does not play for, and no move or turn change pending.
+    // Whether a person may ask now: a game under way with a person at this computer to move, whose
+    // clicks count and whom the computer does not play for, and no move or turn change pending.
     bool offered() const;
     // Asks for a hint; nothing when none is offered or one for this position is on its way.
     void ask();

@@ -102,5 +102,36 @@ TEST_F(HintTest, NeverOnTheComputersTurnNorForAPositionTakenBack) {
     EXPECT_FALSE(hint.shown());
 }
 
+// Bob plays on another computer (a network game): his turn is no person's at this one.
+TEST_F(HintTest, NeverOnTheTurnOfASeatPlayedElsewhere) {
+    start("Bob");
+    game.PlayedElsewhere[2] = true;
+    ASSERT_TRUE(hint.offered());
+    move(0, 0, 1, 1);
+    EXPECT_FALSE(hint.offered()) << "Bob is to move over there";
+    hint.ask();
+    EXPECT_FALSE(hint.searching());
+    move(4, 4, 3, 3);
+    ASSERT_TRUE(hint.offered());
+
+    // Ann waits on her own turn for the other computer's answer to a request: her seat is held,
+    // and the hint found meanwhile is not shown.
+    hint.ask();
+    game.PlayedElsewhere[1] = true;
+    waitForHint();
+    EXPECT_FALSE(hint.shown());
+    game.PlayedElsewhere[1] = false;
+
+    // A move that arrives from there while a hint is searched for drops it.
+    hint.ask();
+    ASSERT_TRUE(hint.searching());
+    game.PlayedElsewhere[1] = true;
+    move(1, 1, 1, 2);
+    EXPECT_FALSE(computer.master().thinking());
+    queue.drain();
+    EXPECT_FALSE(hint.searching());
+    EXPECT_FALSE(hint.shown());
+}
+
 }  // namespace
 }  // namespace tallowen
