@@ -129,10 +129,10 @@ move is yours to make.</p>
 lists every move, for example "12. Eva c3→e5, +3": Eva's twelfth move took the piece on c3
 (column c, row 3 from the top) to e5 and gained her three pieces. Below, PC Master's valuation of
 the game after every move is drawn as a line, up when player 1 leads and down when player 2
-does, at the edge once it sees the game won; it fills in while the window is open. The three moves that lost their player the most are
-marked "the turning point". Choose a move in the list or on the plot to see the board as it
-stood, and step through the game with the arrow keys. "Copy moves" puts the game on the
-clipboard as a <tt>tallowen-engine play</tt> command.</p>)",
+does, at the edge once it sees the game won; it fills in while the window is open. The three
+moves that lost their player the most are marked "the turning point". Choose a move in the list
+or on the plot to see the board as it stood, and step through the game with the arrow keys.
+"Copy moves" puts the game on the clipboard as a <tt>tallowen-engine play</tt> command.</p>)",
          {}},
 
         {"The field editor", R"(
