@@ -104,12 +104,12 @@ on.</li>
         {"Mouse and keyboard", R"(
 <p><b>Mouse.</b> Click a piece, then a marked cell. Right-click the game window for its menu:
 "Restart hry" and "Nová hra" (each confirmed under "Opravdu?") restart the game or go back to
-the setup window, "Zpět" and "Tah zpět" undo, "Hudba" shows or hides the music window, "O programu" shows the about
-window, and "Konec"
-ends the program (confirmed with "Really exit!"). The small button under the board's right corner
-makes the window smaller or bigger. Drag the window by its title bar.</p>
+the setup window, "Zpět" and "Tah zpět" undo, "Hudba" shows or hides the music window,
+"O programu" shows the about window, and "Konec" ends the program (confirmed with "Really exit!").
+The small button under the board's right corner makes the window smaller or bigger. Drag the
+window by its title bar.</p>
 <p><b>Keyboard</b> (on the board):</p>
-<table>
+<table cellspacing="0" cellpadding="2">
 <tr><td>Arrow keys, keypad 1 to 9</td><td>move the pointer a quarter cell</td></tr>
 <tr><td>Space, Insert, keypad 5, keypad 0</td><td>press where the pointer stands</td></tr>
 <tr><td>Z</td><td>undo your last move</td></tr>
