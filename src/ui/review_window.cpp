@@ -32,7 +32,9 @@ ReviewWindow::ReviewWindow(master::MasterQueue& master) : QWidget(nullptr, Qt::W
     bold.setBold(true);
     result_->setFont(bold);
     list_ = new QListWidget(this);
-    list_->setMinimumWidth(340);
+    // Wide enough for a turning point of a computer player with a long name, beside the scroll bar.
+    const QString widest = QStringLiteral("188. PC Professional m15→o13, +12 — the turning point");
+    list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(widest) + 40);
     board_ = new PositionView(this);
     status_ = new QLabel(this);
     status_->setWordWrap(true);
