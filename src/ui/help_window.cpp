@@ -3,10 +3,10 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QScreen>
 
 #include "render/position_picture.h"
 #include "setup/how_to_play.h"
+#include "ui/screen_fitting_area.h"
 
 namespace tallowen {
 
@@ -73,17 +73,7 @@ void HelpWindow::showSection(int index) {
                    QString::fromStdString(section.html));
 }
 
-void HelpWindow::present() {
-    // The first showing centres the window on the screen; later ones keep where it was left.
-    if (!isVisible() && !testAttribute(Qt::WA_Moved)) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    show();
-    raise();
-    activateWindow();
-}
+void HelpWindow::present() { presentCentredFirstTime(*this); }
 
 bool HelpKey::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {

@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 #include "engine/field_strings.h"
 #include "ui/position_view.h"
 #include "ui/qt_colour.h"
+#include "ui/screen_fitting_area.h"
 #include "ui/valuation_plot.h"
 
 namespace tallowen {
@@ -82,15 +82,8 @@ void ReviewWindow::present(const GameLine& line, const PictureLooks& looks) {
     }
     valueMissing();
     showValuations();
-    if (!isVisible() && !testAttribute(Qt::WA_Moved)) {
-        adjustSize();
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    show();
-    raise();
-    activateWindow();
+    if (!isVisible() && !testAttribute(Qt::WA_Moved)) adjustSize();
+    presentCentredFirstTime(*this);
     list_->setFocus();
 }
 

@@ -54,4 +54,15 @@ QPoint placedInside(const QRect& available, const QRect& wanted) {
     return {std::max(x, available.left()), std::max(y, available.top())};
 }
 
+void presentCentredFirstTime(QWidget& window) {
+    if (!window.isVisible() && !window.testAttribute(Qt::WA_Moved)) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(window.screen()->availableGeometry().center());
+        window.move(placedInside(window.screen()->availableGeometry(), frame));
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace tallowen

@@ -27,4 +27,8 @@ private:
 // bar can still be reached.
 QPoint placedInside(const QRect& available, const QRect& wanted);
 
+// Shows a top-level window and brings it to the front: centred on its screen the first time, where
+// it was left afterwards.
+void presentCentredFirstTime(QWidget& window);
+
 }  // namespace tallowen
