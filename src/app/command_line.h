@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,15 @@ namespace tallowen {
 
 class FieldLibrary;
 class GameWindow;
+class SetupWindow;
+
+// A game with another computer chosen on the command line: host it on a port, or join a host.
+struct NetworkStart {
+    bool host = true;
+    std::uint16_t port = 0;    // the host's: where it listens
+    std::string address;       // the joiner's: the host as typed
+    std::optional<std::string> code;  // the joiner's always; the host's, else a fresh one
+};
 
 // What `tallowen` was asked for on its command line.
 struct CommandLine {
@@ -25,6 +35,9 @@ struct CommandLine {
     bool version = false;
     // Any option that chooses the game: the game starts at once instead of the setup window.
     bool gameOptions = false;
+    // --host or --join: the setup window opens for a game with another computer, and the game
+    // options fill in what they choose there.
+    std::optional<NetworkStart> network;
 };
 
 // The command line, or the one line that says what is wrong with it.
@@ -59,5 +72,10 @@ struct HandOverResult {
 HandOverResult handOver(const CommandLine& options, FieldLibrary& library);
 
 void applyHandOver(const GameHandOver& handOver, GameWindow& game);
+
+// The setup window with player 2 at another computer as the command line chose it, and with what
+// the game options choose filled in: the host's field, movement, player 1 and both times; the
+// joiner's name. Nothing, or the line that says which field the library does not hold.
+std::optional<std::string> presetNetworkSetup(const CommandLine& options, SetupWindow& setup);
 
 }  // namespace tallowen

@@ -31,16 +31,33 @@ void endProgram() { QCoreApplication::exit(0); }
 // window's picture does not wait for.
 void setProgramIcon() { QApplication::setWindowIcon(QIcon(":/art/tallowen.svg")); }
 
-// The program without game options: the splash window and start-up, then the setup window. The
-// store is still being opened as the splash window is drawn and shown.
-int runSetup(std::future<std::unique_ptr<SettingsStore>>& opening) {
+// Player 2 at another computer, as the command line chose: the setup window shows it, a host
+// listens at once (and says where), a joiner dials.
+void startNetwork(const CommandLine& options, ProgramWindows& windows) {
+    const NetworkStart& start = *options.network;
+    windows.network().setHostPort(start.port);
+    if (start.code) windows.network().setHostCode(*start.code);
+    presetNetworkSetup(options, windows.setup());
+    windows.network().follow();
+    if (!start.host) windows.network().join();
+    const NetworkSetup& shown = windows.setup().network;
+    if (start.host && shown.Port != 0)
+        std::cout << "tallowen: hosting on port " << shown.Port << ", code " << shown.HostCode << std::endl;
+    if (start.host && shown.Port == 0) std::cerr << "tallowen: " << shown.Status << "\n";
+}
+
+// The program without game options (or with those of a network game): the splash window and
+// start-up, then the setup window. The store is still being opened as the splash window is drawn
+// and shown, unless the options needed it already.
+int runSetup(std::future<std::unique_ptr<SettingsStore>>& opening, std::unique_ptr<SettingsStore> opened,
+             const CommandLine& options) {
     PictureStore pictures;
     frmSplash splash(pictures);
     splash.setStatus(QStringLiteral("Loading..."));
     splash.show();
     // Start-up paints the splash window itself between its steps; it has to be on screen first.
     while (!splash.windowHandle()->isExposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    const std::unique_ptr<SettingsStore> owned = opening.get();
+    const std::unique_ptr<SettingsStore> owned = opened ? std::move(opened) : opening.get();
     SettingsStore& store = *owned;
     GameSession session(store);
     ProgramWindows windows(store, session, pictures, endProgram);
@@ -54,6 +71,7 @@ int runSetup(std::future<std::unique_ptr<SettingsStore>>& opening) {
     StartUpHooks hooks;
     hooks.music = [&] { music.load(session.game().random); };
     windows.startUp(&splash, std::move(hooks));
+    if (options.network) startNetwork(options, windows);
     afterFirstPaint(windows.form1(), [&music] {
         setProgramIcon();
         music.startSound();
@@ -122,10 +140,11 @@ int main(int argc, char** argv) {
             std::cerr << "tallowen: " << *result.error << "\n";
             return 2;
         }
-        chosen = result.game;
+        // With another computer the options fill in the setup window instead.
+        if (!options.network) chosen = result.game;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tallowen");
-    return chosen ? runGame(*store, *chosen) : runSetup(opening);
+    return chosen ? runGame(*store, *chosen) : runSetup(opening, std::move(store), options);
 }

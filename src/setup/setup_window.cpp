@@ -42,6 +42,7 @@ void SetupWindow::NastavNazvy() {
 
 void SetupWindow::Option18_Click(int i) {
     PlayerPanel& panel = panels[static_cast<std::size_t>(i)];
+    leaveNetwork(i);
     game_.setup.Option19[static_cast<std::size_t>(i)] = false;
     panel.Frame7Visible = true;
     panel.Frame4Visible = false;
@@ -53,11 +54,54 @@ void SetupWindow::Option18_Click(int i) {
 
 void SetupWindow::Option19_Click(int i) {
     PlayerPanel& panel = panels[static_cast<std::size_t>(i)];
+    leaveNetwork(i);
     game_.setup.Option19[static_cast<std::size_t>(i)] = true;
     panel.Frame7Visible = false;
     panel.Frame4Visible = true;
     nameLabel(i).Caption = Text3(i).Text;
     FigDr(i);
+}
+
+void SetupWindow::leaveNetwork(int i) {
+    if (i != 1 || !network.Chosen) return;
+    network.Chosen = false;
+    panels[1].FrameNetworkVisible = false;
+    showPeer(std::nullopt);
+}
+
+void SetupWindow::OptionNetwork_Click() {
+    PlayerPanel& panel = panels[1];
+    // The other player is a person wherever they sit.
+    game_.setup.Option19[1] = true;
+    network.Chosen = true;
+    panel.Frame4Visible = false;
+    panel.Frame7Visible = false;
+    panel.FrameNetworkVisible = true;
+    nameLabel(1).Caption = Text3(1).Text;
+    FigDr(1);
+}
+
+void SetupWindow::Host_Click() { network.role = NetworkSetup::Role::Host; }
+
+void SetupWindow::Join_Click() { network.role = NetworkSetup::Role::Join; }
+
+void SetupWindow::showPeer(const std::optional<RemotePlayer>& peer) {
+    network.peer = peer;
+    if (!peer || !network.Chosen) return;
+    const int seat = network.joining() ? 0 : 1;
+    looks(seat) = peer->looks;
+    FigDr(seat);
+}
+
+const std::string& SetupWindow::shownName(int i) const {
+    if (i == 0 && network.joining() && network.peer) return network.peer->name;
+    return Text3(i).Text;
+}
+
+RemotePlayer SetupWindow::ownPlayer() const {
+    const int i = network.joining() ? 1 : 0;
+    const std::string name = isPerson(i) ? startName(Text3(i).Text, i + 1) : (i == 0 ? game_.Label5 : game_.Label6).Caption;
+    return {name, i == 0 ? game_.HR1 : game_.HR2};
 }
 
 void SetupWindow::Level_Click(int i, int level) {

@@ -11,6 +11,7 @@
 #include "records/user_message.h"
 #include "setup/field_library.h"
 #include "setup/figure_selection.h"
+#include "setup/network_setup.h"
 
 namespace tallowen {
 
@@ -21,6 +22,7 @@ struct PlayerPanel {
     std::string Frame6;                 // "Player 1" / "Player 2"
     bool Frame4Visible = true;          // "Human": name and time
     bool Frame7Visible = false;         // "PC Intelligence"
+    bool FrameNetworkVisible = false;   // "Network": player 2 at another computer
     // Option21 "Beginner", Option22 "Professional", Option23 "Genius", then "Master"
     std::array<bool, 4> Level{};
     int Text3SelStart = 0;
@@ -54,6 +56,21 @@ public:
     // "Beginner" (1), "Professional" (2), "Genius" (3) or "Master" (4) for player i.
     void Level_Click(int i, int level);
     void Combo1_Click(int i, int index);
+
+    // "Network" for player 2: the other player sits at another computer; this one hosts unless
+    // "Join" is chosen. "PC" and "Human" leave it again.
+    void OptionNetwork_Click();
+    void Host_Click();
+    void Join_Click();
+    // The joiner's address and code as typed.
+    void Address_Change(const std::string& text) { network.Address = text; }
+    void Code_Change(const std::string& text) { network.Code = text; }
+    // The other player of a network game, or nobody: their looks go to their seat's preview.
+    void showPeer(const std::optional<RemotePlayer>& peer);
+    // The name player i's box shows: on a joining computer, player 1's is the host's once known.
+    const std::string& shownName(int i) const;
+    // This computer's own player in a network game: the host plays player 1, the joiner player 2.
+    RemotePlayer ownPlayer() const;
 
     // "Star" and "Cross".
     void Option1_Click();
@@ -104,6 +121,7 @@ public:
     SettingsStore& store() { return store_; }
 
     std::array<PlayerPanel, 2> panels;
+    NetworkSetup network;
     FieldLibrary library;
     Statistics statistics;
     ResultsWindow results{statistics};
@@ -117,6 +135,7 @@ private:
     Label& nameLabel(int i) { return i == 0 ? game_.Label5 : game_.Label6; }
     Appearance& looks(int i) { return i == 0 ? game_.HR1 : game_.HR2; }
     void applyListedFigure(int i, int k);
+    void leaveNetwork(int i);
 
     SettingsStore& store_;
     GameWindow& game_;

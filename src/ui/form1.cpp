@@ -61,7 +61,13 @@ Form1::Form1(SetupWindow& model, PictureStore& pictures, PopupActions gameComman
     grid->addWidget(makeHeader(), 0, 0, 1, 2);
     for (int i = 0; i < 2; ++i) {
         auto* view = new PlayerPanelView(model_, i, model_.game().random, content);
-        connect(view, &PlayerPanelView::changed, this, &Form1::mirror);
+        connect(view, &PlayerPanelView::changed, this, [this] {
+            if (onNetwork_) onNetwork_();
+            mirror();
+        });
+        connect(view, &PlayerPanelView::joinClicked, this, [this] {
+            if (onJoin_) onJoin_();
+        });
         connect(view, &PlayerPanelView::figureClicked, this, &Form1::openFigureSelection);
         grid->addWidget(view, 1, i);
         panels_[static_cast<std::size_t>(i)] = view;
@@ -115,6 +121,7 @@ QWidget* Form1::makeFields() {
     grid->setContentsMargins(0, 0, 0, 0);
 
     auto* Frame1 = new QGroupBox(QStringLiteral("Movement"), row);
+    Frame1_ = Frame1;
     auto* movement = new QVBoxLayout(Frame1);
     Option1_ = new QRadioButton(QStringLiteral("Star"), Frame1);
     Option2_ = new QRadioButton(QStringLiteral("Cross"), Frame1);
@@ -126,6 +133,7 @@ QWidget* Form1::makeFields() {
     grid->addWidget(Frame1, 0, 0, 2, 1);
 
     auto* Frame3 = new QGroupBox(QStringLiteral("Fields"), row);
+    Frame3_ = Frame3;
     auto* fields = new QVBoxLayout(Frame3);
     List1_ = new QListWidget(Frame3);
     List1_->setFixedHeight(96);
@@ -234,6 +242,9 @@ void Form1::mirror() {
         }
         List1_->setCurrentRow(model_.library.ListIndex);
     }
+    Frame1_->setEnabled(model_.network.gameChoicesEnabled());
+    Frame3_->setEnabled(model_.network.gameChoicesEnabled());
+    Command1_->setEnabled(model_.network.startEnabled());
     Check3_->mirror(model_.Check3);
     if (isVisible() != model_.Visible) setVisible(model_.Visible);
 }
@@ -257,7 +268,10 @@ frmEdit& Form1::editor() {
 frmVyb& Form1::figureSelection() {
     if (!figureSelection_) {
         figureSelection_ = new frmVyb(model_.frmVyb, model_.game().random, model_.game().FigureDetail, this);
-        connect(figureSelection_, &QDialog::finished, this, &Form1::mirror);
+        connect(figureSelection_, &QDialog::finished, this, [this] {
+            if (onNetwork_) onNetwork_();
+            mirror();
+        });
     }
     return *figureSelection_;
 }

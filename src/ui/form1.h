@@ -47,6 +47,10 @@ public:
     void setOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
     // The "How to play (F1)" link in the band at the top.
     void setOnHelp(std::function<void()> onHelp) { onHelp_ = std::move(onHelp); }
+    // A player's panel changed, the network choices with it: the connection follows them.
+    void setOnNetwork(std::function<void()> onNetwork) { onNetwork_ = std::move(onNetwork); }
+    // "Join" in player 2's network frame.
+    void setOnJoin(std::function<void()> onJoin) { onJoin_ = std::move(onJoin); }
 
     // The band and the music button in the desktop's colours.
     void applyDesktopColours(const SystemColours& system);
@@ -94,6 +98,8 @@ private:
     std::array<PlayerPanelView*, 2> panels_{};
     QRadioButton* Option1_ = nullptr;
     QRadioButton* Option2_ = nullptr;
+    QWidget* Frame1_ = nullptr;
+    QWidget* Frame3_ = nullptr;
     QListWidget* List1_ = nullptr;
     QPushButton* Command3_ = nullptr;
     QPushButton* Command1_ = nullptr;
@@ -110,6 +116,8 @@ private:
     std::function<void()> onMusic_;
     std::function<void()> onEnd_;
     std::function<void()> onHelp_;
+    std::function<void()> onNetwork_;
+    std::function<void()> onJoin_;
 };
 
 }  // namespace tallowen

@@ -34,6 +34,7 @@ GameSession::GameSession(SettingsStore& store)
     for (Timer* timer : {&game_.Timer1, &game_.TimCHng, &game_.TimerT, &game_.TimPC, &hint_.TimHint})
         timers_.attach(*timer);
     window_.setHint(&hint_);
+    window_.setOnUndo([this] { command(route_.undo, [this] { game_.TZ_Click(2); }); });
     timers_.setAfterFire([this] { window_.mirror(); });
 
     const FigureDetailRead detail = readFigureDetail(store_);
@@ -64,16 +65,16 @@ WindowSizeCommands GameSession::windowSizeCommands() const {
     return tallowen::windowSizeCommands(window_.windowHeight(), window_.screenHeight());
 }
 
-void GameSession::command(const std::function<void()>& run) {
-    run();
+void GameSession::command(const std::function<bool()>& routed, const std::function<void()>& run) {
+    if (!routed || !routed()) run();
     window_.mirror();
 }
 
 PopupActions GameSession::popupActions(std::function<void()> exit) {
     PopupActions a;
-    a.restart = [this] { command([this] { game_.NG_Click(); }); };
-    a.newGame = [this] { command([this] { game_.UNG_Click(); }); };
-    a.undo = [this](int index) { command([this, index] { game_.TZ_Click(index); }); };
+    a.restart = [this] { command(route_.restart, [this] { game_.NG_Click(); }); };
+    a.newGame = [this] { command(route_.newGame, [this] { game_.UNG_Click(); }); };
+    a.undo = [this](int index) { command(route_.undo, [this, index] { game_.TZ_Click(index); }); };
     a.music = [this] {
         if (onToggleMusic_) onToggleMusic_();
     };
@@ -81,12 +82,16 @@ PopupActions GameSession::popupActions(std::function<void()> exit) {
         if (onAbout_) onAbout_();
     };
     a.exit = [this, exit = std::move(exit)] {
+        if (route_.exit) route_.exit();
         game_.closeWindow();
         if (exit) exit();
     };
     a.smaller = [this] { HGM_Click(); };
     a.bigger = [this] { HGV_Click(); };
-    a.state = [this] { return PopupMenuState{game_.setup.TZEnabled, windowSizeCommands()}; };
+    a.state = [this] {
+        const bool undo = game_.setup.TZEnabled && (!route_.undoAllowed || route_.undoAllowed());
+        return PopupMenuState{undo, windowSizeCommands()};
+    };
     return a;
 }
 

@@ -25,6 +25,18 @@ namespace tallowen {
 // (Label2, Label4, Label5, Label6, Label8, HR1, HR2 and setup) and calls startGame(). "New game"
 // hides the window and calls the function given to game().setOnNewGame(). The popup menus belong
 // to their owner, who builds them from popupActions() and hands them to window().setMenus().
+// A game played with another computer takes undo, restart and new game over (the other side is
+// asked first) and hears of the exit. Each of the three returns false to leave the command to the
+// game at this desk.
+struct CommandRoute {
+    std::function<bool()> undo;
+    std::function<bool()> restart;
+    std::function<bool()> newGame;
+    std::function<void()> exit;
+    // Whether undo may be chosen now; the game's own blocking counts as well.
+    std::function<bool()> undoAllowed;
+};
+
 class GameSession {
 public:
     // Loads the window as the program starts: reads the figure detail from the store. What the
@@ -56,6 +68,7 @@ public:
     // window, both owned elsewhere.
     void setOnToggleMusic(std::function<void()> toggle);
     void setOnAbout(std::function<void()> about);
+    void setCommandRoute(CommandRoute route) { route_ = std::move(route); }
 
     // Shows a message box over the window once the events under way have run; the game goes on.
     void tell(const UserMessage& message);
@@ -78,7 +91,8 @@ private:
 
     void resizeWindow(double height);
     WindowSizeCommands windowSizeCommands() const;
-    void command(const std::function<void()>& run);
+    // The command goes the route when it takes it, else to the game.
+    void command(const std::function<bool()>& routed, const std::function<void()>& run);
 
     SettingsStore& store_;
     Recorder recorder_;
@@ -97,6 +111,7 @@ private:
     std::function<void()> onToggleMusic_;
     std::vector<UserMessage> startMessages_;
     bool repairDetail_ = false;
+    CommandRoute route_;
 };
 
 }  // namespace tallowen

@@ -13,6 +13,7 @@
 #include "engine/player_names.h"
 #include "records/results.h"
 #include "ui/figure_box.h"
+#include "ui/network_frame_view.h"
 
 namespace tallowen {
 
@@ -35,10 +36,20 @@ PlayerPanelView::PlayerPanelView(SetupWindow& model, int player, RandomSource& r
         emit changed();
     });
 
-    // The person's frame and the computer's share one place; the panel keeps its size.
+    if (i_ == 1) {
+        OptionNetwork_ = new QRadioButton(QStringLiteral("Network"), this);
+        kind->addButton(OptionNetwork_);
+        grid->addWidget(OptionNetwork_, 0, 2);
+        connect(OptionNetwork_, &QRadioButton::clicked, this, [this] {
+            model_.OptionNetwork_Click();
+            emit changed();
+        });
+    }
+
+    // The person's frame, the computer's and the network's share one place; the panel keeps its size.
     auto* kindFrames = new QWidget(this);
     stack_ = new QStackedLayout(kindFrames);
-    grid->addWidget(kindFrames, 1, 0, 1, 2);
+    grid->addWidget(kindFrames, 1, 0, 1, 3);
     Frame4_ = new QGroupBox(QStringLiteral("Human"), kindFrames);
     auto* human = new QGridLayout(Frame4_);
     human->addWidget(new QLabel(QStringLiteral("Name:"), Frame4_), 0, 0);
@@ -82,11 +93,17 @@ PlayerPanelView::PlayerPanelView(SetupWindow& model, int player, RandomSource& r
         levels_[static_cast<std::size_t>(level - 1)] = option;
     }
     stack_->addWidget(Frame7_);
+    if (i_ == 1) {
+        network_ = new NetworkFrameView(model_, kindFrames);
+        connect(network_, &NetworkFrameView::changed, this, &PlayerPanelView::changed);
+        connect(network_, &NetworkFrameView::joinClicked, this, &PlayerPanelView::joinClicked);
+        stack_->addWidget(network_);
+    }
 
     Picture7_ = new FigureBox(random, model_.game().FigureDetail, this);
     Picture7_->setFixedSize(128, 96);
     Picture7_->setToolTip(QStringLiteral("Select figure"));
-    grid->addWidget(Picture7_, 2, 0, 1, 2, Qt::AlignHCenter);
+    grid->addWidget(Picture7_, 2, 0, 1, 3, Qt::AlignHCenter);
     connect(Picture7_, &FigureBox::clicked, this, [this] { emit figureClicked(i_); });
 }
 
@@ -103,9 +120,13 @@ void PlayerPanelView::mirror() {
     const PlayerPanel& panel = model_.panels[static_cast<std::size_t>(i_)];
     setTitle(QString::fromStdString(panel.Frame6));
     const bool person = model_.isPerson(i_);
+    const bool remote = panel.FrameNetworkVisible;
+    setEnabled(model_.network.panelEnabled(i_));
     Option18_->setChecked(!person);
-    Option19_->setChecked(person);
-    stack_->setCurrentWidget(panel.Frame7Visible ? Frame7_ : Frame4_);
+    Option19_->setChecked(person && !remote);
+    if (OptionNetwork_) OptionNetwork_->setChecked(remote);
+    if (network_) network_->mirror();
+    stack_->setCurrentWidget(remote ? network_ : panel.Frame7Visible ? Frame7_ : Frame4_);
     for (std::size_t k = 0; k < levels_.size(); ++k) levels_[k]->setChecked(panel.Level[k]);
 
     const NameBox& box = model_.Text3(i_);
@@ -119,7 +140,7 @@ void PlayerPanelView::mirror() {
             Text3_->clear();
             Text3_->addItems(items);
         }
-        const QString text = QString::fromStdString(box.Text);
+        const QString text = QString::fromStdString(model_.shownName(i_));
         if (Text3_->currentText() != text) {
             Text3_->setEditText(text);
             if (panel.Text3SelLength > 0) Text3_->lineEdit()->setSelection(panel.Text3SelStart, panel.Text3SelLength);

@@ -12,6 +12,7 @@ class QStackedLayout;
 namespace tallowen {
 
 class FigureBox;
+class NetworkFrameView;
 class RandomSource;
 
 // One player's panel of the setup window: "PC" or "Human", the person's name and time, the
@@ -27,6 +28,9 @@ public:
     QComboBox* Combo1() const { return Combo1_; }
     QRadioButton* Option18() const { return Option18_; }
     QRadioButton* Option19() const { return Option19_; }
+    // Player 2's "Network" choice and its frame; none for player 1.
+    QRadioButton* OptionNetwork() const { return OptionNetwork_; }
+    NetworkFrameView* network() const { return network_; }
     QRadioButton* level(int level) const { return levels_[static_cast<std::size_t>(level - 1)]; }
     FigureBox* Picture7() const { return Picture7_; }
 
@@ -35,6 +39,8 @@ signals:
     void changed();
     // The figure preview was clicked.
     void figureClicked(int player);
+    // "Join" in the network frame.
+    void joinClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +50,8 @@ private:
     const int i_;
     QRadioButton* Option18_;
     QRadioButton* Option19_;
+    QRadioButton* OptionNetwork_ = nullptr;
+    NetworkFrameView* network_ = nullptr;
     QStackedLayout* stack_;
     QGroupBox* Frame4_;
     QComboBox* Text3_;

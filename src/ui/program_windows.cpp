@@ -15,7 +15,10 @@ namespace tallowen {
 
 ProgramWindows::ProgramWindows(SettingsStore& store, GameSession& session, PictureStore& pictures,
                                std::function<void()> end)
-    : session_(session), setup_(store, session.game()), form1_(setup_, pictures, session.popupActions(end)) {
+    : session_(session),
+      setup_(store, session.game()),
+      form1_(setup_, pictures, session.popupActions(end)),
+      network_(session, setup_, form1_) {
     session_.window().setMenus(&form1_.menus());
     session_.window().setPointerPictures([&pictures](int n) { return pictures.cursor(n); });
     session_.setOnAbout([this] { form1_.about().present(&session_.window()); });
@@ -24,7 +27,11 @@ ProgramWindows::ProgramWindows(SettingsStore& store, GameSession& session, Pictu
         form1_.mirror();
         form1_.tellStoreMessages();
     });
-    form1_.setOnStart([this] { session_.startGame(); });
+    form1_.setOnStart([this] {
+        if (!network_.start()) session_.startGame();
+    });
+    form1_.setOnNetwork([this] { network_.follow(); });
+    form1_.setOnJoin([this] { network_.join(); });
     form1_.setOnEnd(std::move(end));
 }
 

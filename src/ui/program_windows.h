@@ -6,6 +6,7 @@
 #include "setup/setup_window.h"
 #include "setup/start_up.h"
 #include "ui/form1.h"
+#include "ui/network_play.h"
 
 namespace tallowen {
 
@@ -16,7 +17,7 @@ class frmSplash;
 // The program started without game options: the setup window over the game session, with the
 // popup menus the game window shows, the about window both windows open, and the program's end
 // through "Really exit!" or the setup window's close box. "New game" brings the setup window back
-// with every choice as it was and the statistics read anew.
+// with every choice as it was and the statistics read anew. Player 2 may sit at another computer.
 class ProgramWindows {
 public:
     ProgramWindows(SettingsStore& store, GameSession& session, PictureStore& pictures, std::function<void()> end);
@@ -28,11 +29,13 @@ public:
 
     SetupWindow& setup() { return setup_; }
     Form1& form1() { return form1_; }
+    NetworkPlay& network() { return network_; }
 
 private:
     GameSession& session_;
     SetupWindow setup_;
     Form1 form1_;
+    NetworkPlay network_;
 };
 
 }  // namespace tallowen

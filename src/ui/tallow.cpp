@@ -64,7 +64,7 @@ Tallow::Tallow(GameWindow& game, BoardPainter& painter)
     titleBar_.button(3).setOnClick([this] { popUpBelow(&PopupMenus::NGc, titleBar_.button(3)); });
     titleBar_.button(4).setOnClick([this] { popUpBelow(&PopupMenus::UNGc, titleBar_.button(4)); });
     titleBar_.button(5).setOnClick([this] {
-        game_.TZ_Click(2);
+        undo();
         mirror();
     });
     titleBar_.button(6).setOnClick([this] {
@@ -276,7 +276,7 @@ void Tallow::boardKey(QKeyEvent* event) {
         if (board_.rect().contains(local)) game_.PL_MouseDown(local.x() * ratio_, local.y() * ratio_);
     }
     if (action.toggleMusic) toggleMusic();
-    if (action.undo) game_.TZ_Click(2);
+    if (action.undo) undo();
     pointer_.moveTo(to);
     mirror();
 }
@@ -284,6 +284,13 @@ void Tallow::boardKey(QKeyEvent* event) {
 void Tallow::boardHover(QMouseEvent* event) {
     pointer_.seen(event->globalPosition().toPoint());
     board_.setMarks(boardMarks());
+}
+
+void Tallow::undo() {
+    if (onUndo_)
+        onUndo_();
+    else
+        game_.TZ_Click(2);
 }
 
 void Tallow::toggleMusic() {

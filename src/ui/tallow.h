@@ -31,6 +31,8 @@ public:
     void setMenus(PopupMenus* menus) { menus_ = menus; }
     // The music window's visibility is toggled from outside (the title bar's button, the "H" key).
     void setOnToggleMusic(std::function<void()> toggle) { onToggleMusic_ = std::move(toggle); }
+    // Undo by the title bar's button and the "Z" key; without it the game takes back two moves.
+    void setOnUndo(std::function<void()> undo) { onUndo_ = std::move(undo); }
     // Shows the about window (the title bar's button).
     void setOnAbout(std::function<void()> about) { onAbout_ = std::move(about); }
     // The hint button and the hint key ask `hint`; the board marks what it shows.
@@ -74,6 +76,7 @@ private:
     void popUpBelow(QMenu& (PopupMenus::*menu)(), const QWidget& button);
     void toggleMusic();
     void askHint();
+    void undo();
     BoardMarks boardMarks() const;
 
     GameWindow& game_;
@@ -83,6 +86,7 @@ private:
     std::function<void()> onAbout_;
     std::function<void()> onReview_;
     Hint* hint_ = nullptr;
+    std::function<void()> onUndo_;
     std::function<QCursor(int)> pointerPictures_;
     int shownPointer_ = -1;
 
