@@ -204,8 +204,10 @@ void NetworkPlay::ended(const std::string& why) {
     // The game window stays as it was; what ended it is told over it, or in the setup window.
     if (!why.empty() && session_.game().Visible) tell(why);
     if (join_) {
-        // The session is in its own event: it goes once the event is over.
-        QTimer::singleShot(0, &context_, [this] {
+        // The session is in its own event: it goes once the event is over, unless a new one has
+        // taken its place meanwhile.
+        QTimer::singleShot(0, &context_, [this, over = join_.get()] {
+            if (join_.get() != over) return;
             join_.reset();
             told_.reset();
             refresh();

@@ -1,0 +1,244 @@
+#!/usr/bin/env bash
+# Two copies of the real program in one virtual X server, one hosting and one joining over
+# localhost, played as two people would with xdotool's clicks: each moves only on its own turn,
+# and each move shows on the other screen. The game on "Quick atack" is played to its end, and both
+# stores hold it with both names. Then one copy joins the engine tool's computer host and plays it
+# to the end. Moves are chosen by the engine tool from the position the moves so far lead to.
+# Usage: play_across_the_network.sh TALLOWEN TALLOWEN-ENGINE. A failed step leaves
+# e2e-network-failed.png in the current folder.
+set -eEuo pipefail
+readonly screen=2600x1100
+if [ -z "${TALLOWEN_E2E_DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp -noreset" env TALLOWEN_E2E_DISPLAY=1 "$0" "$@"
+fi
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+game=$1 engine=$2
+dir=$(mktemp -d)
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$dir"' EXIT
+checked=0
+step=start
+
+fail() {
+  echo "FAILED at step \"$step\": $*" >&2
+  import -window root e2e-network-failed.png 2>/dev/null || true
+  for log in "$dir"/*.log; do echo "--- $log"; grep -v ALSA "$log" || true; done >&2
+  exit 1
+}
+trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
+pass() { checked=$((checked + 1)); echo "ok $checked: $step"; }
+within() {
+  local limit=$(($(date +%s) + $1)); shift
+  until "$@"; do
+    [ "$(date +%s)" -lt "$limit" ] || return 1
+    sleep 0.1
+  done
+}
+wait_until() { within "$@" || fail "still not: ${*:2}"; }
+# The visible window of process $1 whose name matches $2, if any.
+window_of() { local ids; ids=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null) || true; sed -n 1p <<<"$ids"; }
+has_window() { [ -n "$(window_of "$1" "$2")" ]; }
+no_window() { [ -z "$(window_of "$1" "$2")" ]; }
+measure() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  X=$X Y=$Y W=$WIDTH H=$HEIGHT
+}
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.15; }
+# A first start greets the player once; the greeting's OK button has the focus.
+greeted() {
+  local w
+  within 5 has_window "$1" 'Aldar Brenholt' || return 0
+  w=$(window_of "$1" 'Aldar Brenholt')
+  measure "$w"
+  xdotool mousemove $((X + W / 2)) $((Y + H / 2)) key Return
+  wait_until 5 no_window "$1" 'Aldar Brenholt'
+}
+records() { sqlite3 "$1" "SELECT COUNT(DISTINCT path) FROM setting_values WHERE path LIKE '%\\Hry\\%'" 2>/dev/null || echo 0; }
+# Value $3 of stored game $2 in store $1.
+stored() { sqlite3 "$1" "SELECT value FROM setting_values WHERE path LIKE '%\\Hry\\0000$2' AND name = '$3'"; }
+has_records() { [ "$(records "$1")" -ge "$2" ]; }
+
+# The game window's board from its height, as window_layout.cpp lays it out (see
+# play_on_a_desktop.sh); Quick atack has 7 x 7 cells.
+board_area() {
+  measure "$1"
+  BH=$((H - 129)) BW=$(((H - 129) * 4 / 3))
+  BL=$((15 + (H - 129 + 85) * 144 / 637))
+}
+cell_x() { echo $((X + BL + (2 * $1 + 1) * BW / 14)); }
+cell_y() { echo $((Y + 86 + (2 * $1 + 1) * BH / 14)); }
+cell_colour() {
+  import -window root png:- |
+    convert - -crop "$((BW / 28))x$((BH / 28))+$(($(cell_x "$1") - BW / 56))+$(($(cell_y "$2") - BH / 56))" -scale '1x1!' \
+      -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
+}
+looks_like() {
+  local a b
+  read -r -a a <<<"$(cell_colour "$1" "$2")"
+  read -r -a b <<<"$3"
+  [ $(((a[0] - b[0]) ** 2 + (a[1] - b[1]) ** 2 + (a[2] - b[2]) ** 2)) -lt 300 ]
+}
+# Looks at the board of window $1: cell $2,$3 like colour $4.
+shows() { board_area "$1"; looks_like "$2" "$3" "$4"; }
+
+# The position, as the engine tool plays the moves so far from the start.
+readonly field='-XXXXXXXXXXXXXXX0---0X0+0-0X0+++0XXXXXXXXXXXXXXX+'
+line=()
+position() { "$engine" play --rule star "${field}1" "${line[@]}"; }
+over() { grep -q '^over yes' <<<"$1"; }
+to_move() { awk '$1 == "tomove" { print $2 }' <<<"$1"; }
+next_move() { "$engine" moves --rule star "$(awk '$1 == "field" { f = $2 } $1 == "tomove" { print f $2 }' <<<"$1")" | sed -n 1p; }
+# Player $1 makes the next move of position $5 on window $2 and it shows on window $3 in colour $4.
+play_move() {
+  local sx sy tx ty kind
+  read -r sx sy tx ty kind <<<"$(next_move "$5")"
+  board_area "$2"
+  click "$(cell_x "$sx")" "$(cell_y "$sy")"
+  click "$(cell_x "$tx")" "$(cell_y "$ty")"
+  line+=("$sx,$sy:$tx,$ty")
+  [ -z "$3" ] || wait_until 5 shows "$3" "$tx" "$ty" "$4"
+  # Clicks count again once the turn change (200 ms after a move) is over on both screens.
+  sleep 0.4
+}
+
+readonly port=$((47000 + RANDOM % 2000)) code=$((100000 + RANDOM % 900000))
+step="a host shows its setup window with \"Network\" and \"Host\" chosen and says where it listens"
+"$game" --store "$dir/ann.sqlite3" --host "$port" --code "$code" --p1 Ann --field "Quick atack" >"$dir/host.log" 2>&1 &
+host=$! && pids+=("$host")
+wait_until 20 has_window "$host" '^Tallowen$'
+greeted "$host"
+wait_until 5 grep -q "hosting on port $port, code $code" "$dir/host.log"
+hostsetup=$(window_of "$host" '^Tallowen$')
+xdotool windowmove "$hostsetup" 0 0
+pass
+
+step="a joiner dials it with the code, and the host's START starts the game on both screens"
+"$game" --store "$dir/eva.sqlite3" --join "127.0.0.1:$port" --code "$code" --p2 Eva >"$dir/join.log" 2>&1 &
+joiner=$! && pids+=("$joiner")
+wait_until 20 has_window "$joiner" '^Tallowen$'
+greeted "$joiner"
+xdotool windowmove "$(window_of "$joiner" '^Tallowen$')" 1300 0
+sleep 2
+# START, the right-hand column's upper button (see play_on_a_desktop.sh).
+measure "$hostsetup"
+click $((X + W - 60)) $((Y + H - 122))
+wait_until 10 has_window "$host" '^Tallowen - Quick atack$'
+wait_until 10 has_window "$joiner" '^Tallowen - Quick atack$'
+hostboard=$(window_of "$host" '^Tallowen - Quick atack$')
+joinboard=$(window_of "$joiner" '^Tallowen - Quick atack$')
+xdotool windowmove "$hostboard" 0 0
+xdotool windowmove "$joinboard" 1300 0
+sleep 1
+board_area "$hostboard"
+one=$(cell_colour 6 6) two=$(cell_colour 0 0)
+pass
+
+step="a click on the other player's turn changes nothing"
+read -r sx sy tx ty kind <<<"$(next_move "$(position)")"
+board_area "$joinboard"
+empty=$(cell_colour "$tx" "$ty")
+click "$(cell_x "$sx")" "$(cell_y "$sy")"
+click "$(cell_x "$tx")" "$(cell_y "$ty")"
+sleep 0.5
+shows "$joinboard" "$tx" "$ty" "$empty" || fail "the joiner moved for the host"
+pass
+
+step="the two play \"Quick atack\" to its end, each move showing on the other screen"
+for _ in $(seq 200); do
+  now=$(position)
+  over "$now" && break
+  if [ "$(to_move "$now")" = 1 ]; then
+    play_move 1 "$hostboard" "$joinboard" "$one" "$now"
+  else
+    play_move 2 "$joinboard" "$hostboard" "$two" "$now"
+  fi
+done
+over "$(position)" || fail "no end after 200 moves"
+wait_until 10 has_records "$dir/ann.sqlite3" 1
+wait_until 10 has_records "$dir/eva.sqlite3" 1
+pass
+
+for store in ann eva; do
+  step="$store's store holds the game with both names"
+  [ "$(stored "$dir/$store.sqlite3" 1 'Hráč1')" = Ann ] && [ "$(stored "$dir/$store.sqlite3" 1 'Hráč2')" = Eva ] &&
+    [ "$(stored "$dir/$store.sqlite3" 1 '')" = "Quick atack" ] || fail "$(sqlite3 "$dir/$store.sqlite3" 'SELECT * FROM setting_values')"
+  pass
+done
+
+step="the joiner's exit (title bar: \"Really exit?\" > \"Really exit!\") is told on the host's screen"
+popups() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+menu() { comm -13 <(printf '%s\n' "$before") <(popups) | tail -1; }
+menu_opened() { [ -n "$(menu)" ]; }
+before=$(popups)
+measure "$joinboard"
+click $((X + W + 9 - 24)) $((Y + 15))
+wait_until 5 menu_opened
+xdotool mousemove --window "$(menu)" 30 10 click 1
+wait_until 10 bash -c "! kill -0 $joiner 2>/dev/null"
+wait_until 10 has_window "$host" '^Tallowen$'
+pass
+kill "$host" 2>/dev/null || true
+
+step="a joiner plays the engine tool's computer host (PC Beginner) to the end"
+"$engine" host --level 1 --port "$port" --code "$code" --field "Quick atack" --games 1 >"$dir/engine.log" 2>"$dir/engine-err.log" &
+computer=$! && pids+=("$computer")
+sleep 1
+"$game" --store "$dir/eva.sqlite3" --join "127.0.0.1:$port" --code "$code" --p2 Eva >"$dir/join2.log" 2>&1 &
+joiner=$! && pids+=("$joiner")
+wait_until 20 has_window "$joiner" '^Tallowen - Quick atack$'
+joinboard=$(window_of "$joiner" '^Tallowen - Quick atack$')
+sleep 1
+board_area "$joinboard"
+one=$(cell_colour 6 6) two=$(cell_colour 0 0) empty=$(cell_colour 5 5)
+# The field as the joiner's board shows it: each cell's middle against the three colours; holes
+# stay where the field has them.
+read_board() {
+  local shot=$dir/board.png x y i=0 out="" c
+  board_area "$joinboard"
+  import -window root "$shot"
+  for y in $(seq 0 6); do
+    for x in $(seq 0 6); do
+      c=${field:i:1}
+      if [ "$c" != 0 ]; then
+        c=$(convert "$shot" -crop "$((BW / 28))x$((BH / 28))+$(($(cell_x "$x") - BW / 56))+$(($(cell_y "$y") - BH / 56))" \
+          -scale '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: |
+          awk -v a="$one" -v b="$two" -v e="$empty" 'function d(s,  t) { split(s, t, " ");
+            return ($1 - t[1]) ^ 2 + ($2 - t[2]) ^ 2 + ($3 - t[3]) ^ 2 }
+            { p = d(a); m = d(b); q = d(e); print (p < m && p < q) ? "+" : (m < q) ? "-" : "X" }')
+      fi
+      out+=$c
+      i=$((i + 1))
+    done
+  done
+  echo "$out"
+}
+stable_board() {
+  local a b
+  a=$(read_board)
+  while sleep 0.3 && b=$(read_board) && [ "$a" != "$b" ]; do a=$b; done
+  echo "$a"
+}
+shown_over() { "$engine" play --rule star "${1}2" | grep -q '^over yes'; }
+mine=""
+for _ in $(seq 200); do
+  now=$(stable_board)
+  # The computer has moved once the board differs from the one after Eva's move.
+  if [ "$now" = "$mine" ]; then sleep 0.3; continue; fi
+  shown_over "$now" && break
+  read -r sx sy tx ty kind <<<"$("$engine" moves --rule star "${now}2" | sed -n 1p)"
+  [ -n "$sx" ] || break
+  click "$(cell_x "$sx")" "$(cell_y "$sy")"
+  click "$(cell_x "$tx")" "$(cell_y "$ty")"
+  after=$("$engine" play --rule star "${now}2" "$sx,$sy:$tx,$ty")
+  mine=$(awk '$1 == "field" { print $2 }' <<<"$after")
+  grep -q '^over yes' <<<"$after" && break
+  sleep 0.5
+done
+wait_until 30 grep -q '^game 1 ' "$dir/engine.log"
+wait "$computer" || fail "the computer host ended with $?"
+wait_until 10 has_records "$dir/eva.sqlite3" 2
+[ "$(stored "$dir/eva.sqlite3" 2 'Hráč1')" = "PC Beginner" ] && [ "$(stored "$dir/eva.sqlite3" 2 'Hráč2')" = Eva ] ||
+  fail "$(sqlite3 "$dir/eva.sqlite3" 'SELECT * FROM setting_values')"
+pass
+echo "$checked steps checked"
