@@ -119,9 +119,11 @@ std::optional<std::string> networkError(const CommandLine& c, const std::map<std
         if (name == "store" || name == "host" || name == "join" || name == "code" || count == 0) continue;
         const auto* begin = host ? std::begin(kHostOptions) : std::begin(kJoinOptions);
         const auto* end = host ? std::end(kHostOptions) : std::end(kJoinOptions);
-        if (std::find(begin, end, name) == end)
-            return "--" + name + " cannot go with " + (host ? "--host" : "--join") +
-                   (host ? ": the other player chooses their own name" : ": the host chooses the game");
+        if (std::find(begin, end, name) != end) continue;
+        const char* why = !host ? "the host chooses the game"
+                          : name == "p2" ? "the other player chooses their own name"
+                                         : "a hosted game is played on a field of the library (--field)";
+        return "--" + name + " cannot go with " + (host ? "--host: " : "--join: ") + why;
     }
     return std::nullopt;
 }

@@ -94,6 +94,36 @@ TEST(CommandLine, HandsTheGameOverAsTheSetupWindowDoes) {
     EXPECT_EQ(handOver(options, library).game->Label2, "Tallowen - Custom field");
 }
 
+TEST(CommandLine, HostsOrJoinsWithTheOptionsEachSideMayChoose) {
+    const NetworkStart host = *parse({"--host"}).options.network;
+    EXPECT_TRUE(host.host);
+    EXPECT_EQ(host.port, 47256);
+    EXPECT_FALSE(host.code);
+    const CommandLine chosen = parse({"--host", "5000", "--code", "012345", "--field", "Quick atack", "--p1", "Ann"}).options;
+    EXPECT_EQ(chosen.network->port, 5000);
+    EXPECT_EQ(chosen.network->code, "012345");
+    EXPECT_EQ(parse({"--host", "--p1", "Ann"}).options.network->port, 47256);  // the port may be left out
+    const NetworkStart join = *parse({"--join", "[::1]:5000", "--code", "999999", "--p2", "Eva"}).options.network;
+    EXPECT_FALSE(join.host);
+    EXPECT_EQ(join.address, "[::1]:5000");
+    EXPECT_EQ(join.code, "999999");
+
+    const std::pair<std::vector<std::string>, std::string> bad[] = {
+        {{"--host", "0"}, "a port is a number 1 ... 65535, not '0'"},
+        {{"--host", "65536"}, "a port is a number 1 ... 65535, not '65536'"},
+        {{"--host="}, "--host is given an empty value"},
+        {{"--join", "host", "--code", "12345"}, "the code is six digits, not '12345'"},
+        {{"--join", "host"}, "--join needs --code, the host's six digits"},
+        {{"--code", "123456"}, "--code goes with --host or --join"},
+        {{"--host", "--join", "h", "--code", "123456"}, "give either --host or --join, not both"},
+        {{"--join", "h", "--code", "123456", "--field", "Original"}, "--field cannot go with --join: the host chooses the game"},
+        {{"--host", "--p2", "Eva"}, "--p2 cannot go with --host: the other player chooses their own name"},
+        {{"--host", "--game", "+X-X1"}, "--game cannot go with --host: a hosted game is played on a field of the library (--field)"},
+    };
+    for (const auto& [args, error] : bad) EXPECT_EQ(parse(args).error, error) << args[0];
+    EXPECT_TRUE(parse({"--join", "a:b:c:99999", "--code", "123456"}).error);
+}
+
 // Runs tallowen with a clean environment plus `env`; its standard error and exit code.
 std::pair<std::string, int> runTallowen(const std::string& env, const std::string& arguments) {
     FILE* pipe = popen(("env -i " + env + " " + TALLOWEN_PATH + " " + arguments + " 2>&1 >/dev/null").c_str(), "r");
@@ -110,6 +140,8 @@ TEST(CommandLine, TheProgramEndsWithOneLineAndCodeTwoBeforeAnyWindow) {
                                     {"QT_QPA_PLATFORM=offscreen", store + " --field Nowhere"},
                                     {"QT_QPA_PLATFORM=offscreen", store + " --p1 --p2 Bob"},
                                     {"QT_QPA_PLATFORM=offscreen", "--store ''"},
+                                    {"QT_QPA_PLATFORM=offscreen", store + " --host --field Nowhere"},
+                                    {"QT_QPA_PLATFORM=offscreen", "--join 'bad host' --code 123456"},
                                     {"", store}}) {
         const auto [err, code] = runTallowen(env, args);
         EXPECT_EQ(code, 2) << args;
