@@ -7,7 +7,7 @@
 # Usage: play_across_the_network.sh TALLOWEN TALLOWEN-ENGINE. A failed step leaves
 # e2e-network-failed.png in the current folder.
 set -eEuo pipefail
-readonly screen=2600x1100
+readonly screen=2800x1100
 if [ -z "${TALLOWEN_E2E_DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp -noreset" env TALLOWEN_E2E_DISPLAY=1 "$0" "$@"
 fi
@@ -118,7 +118,7 @@ step="a joiner dials it with the code, and the host's START starts the game on b
 joiner=$! && pids+=("$joiner")
 wait_until 20 has_window "$joiner" '^Tallowen$'
 greeted "$joiner"
-xdotool windowmove "$(window_of "$joiner" '^Tallowen$')" 1300 0
+xdotool windowmove "$(window_of "$joiner" '^Tallowen$')" 1400 0
 sleep 2
 # START, the right-hand column's upper button (see play_on_a_desktop.sh).
 measure "$hostsetup"
@@ -128,7 +128,7 @@ wait_until 10 has_window "$joiner" '^Tallowen - Quick atack$'
 hostboard=$(window_of "$host" '^Tallowen - Quick atack$')
 joinboard=$(window_of "$joiner" '^Tallowen - Quick atack$')
 xdotool windowmove "$hostboard" 0 0
-xdotool windowmove "$joinboard" 1300 0
+xdotool windowmove "$joinboard" 1400 0
 sleep 1
 board_area "$hostboard"
 one=$(cell_colour 6 6) two=$(cell_colour 0 0)
@@ -175,43 +175,46 @@ measure "$joinboard"
 click $((X + W + 9 - 24)) $((Y + 15))
 wait_until 5 menu_opened
 xdotool mousemove --window "$(menu)" 30 10 click 1
-wait_until 10 bash -c "! kill -0 $joiner 2>/dev/null"
+timeout 10 tail --pid="$joiner" -f /dev/null || fail "still running"
+wait "$joiner" || fail "exit status $?"
 wait_until 10 has_window "$host" '^Tallowen$'
+# The message box over the host's game window, read as a person reads it.
+told() {
+  measure "$(window_of "$host" '^Tallowen$')"
+  text=$(import -window root png:- | convert - -crop "${W}x${H}+${X}+${Y}" +repage -resize 200% png:- | tesseract - - 2>/dev/null)
+  grep -q "Eva has left" <<<"$text"
+}
+within 10 told || fail "the host's message reads: $text"
 pass
 kill "$host" 2>/dev/null || true
 
 step="a joiner plays the engine tool's computer host (PC Beginner) to the end"
+game_number=$(($(records "$dir/eva.sqlite3") + 1))
 "$engine" host --level 1 --port "$port" --code "$code" --field "Quick atack" --games 1 >"$dir/engine.log" 2>"$dir/engine-err.log" &
 computer=$! && pids+=("$computer")
 sleep 1
 "$game" --store "$dir/eva.sqlite3" --join "127.0.0.1:$port" --code "$code" --p2 Eva >"$dir/join2.log" 2>&1 &
 joiner=$! && pids+=("$joiner")
 wait_until 20 has_window "$joiner" '^Tallowen - Quick atack$'
+greeted "$joiner"
 joinboard=$(window_of "$joiner" '^Tallowen - Quick atack$')
-sleep 1
-board_area "$joinboard"
-one=$(cell_colour 6 6) two=$(cell_colour 0 0) empty=$(cell_colour 5 5)
-# The field as the joiner's board shows it: each cell's middle against the three colours; holes
-# stay where the field has them.
-read_board() {
-  local shot=$dir/board.png x y i=0 out="" c
+# Each cell's mean colour on the joiner's board, row by row, from one screenshot.
+cell_means() {
   board_area "$joinboard"
-  import -window root "$shot"
-  for y in $(seq 0 6); do
-    for x in $(seq 0 6); do
-      c=${field:i:1}
-      if [ "$c" != 0 ]; then
-        c=$(convert "$shot" -crop "$((BW / 28))x$((BH / 28))+$(($(cell_x "$x") - BW / 56))+$(($(cell_y "$y") - BH / 56))" \
-          -scale '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: |
-          awk -v a="$one" -v b="$two" -v e="$empty" 'function d(s,  t) { split(s, t, " ");
-            return ($1 - t[1]) ^ 2 + ($2 - t[2]) ^ 2 + ($3 - t[3]) ^ 2 }
-            { p = d(a); m = d(b); q = d(e); print (p < m && p < q) ? "+" : (m < q) ? "-" : "X" }')
-      fi
-      out+=$c
-      i=$((i + 1))
-    done
-  done
-  echo "$out"
+  import -window root png:- | convert - -crop "${BW}x${BH}+$((X + BL))+$((Y + 86))" +repage -scale '7x7!' \
+    -depth 8 txt:- | awk -F'[(),]' 'NR > 1 { print $3 + 0, $4 + 0, $5 + 0 }'
+}
+sleep 1
+mapfile -t means < <(cell_means)
+one=${means[48]} two=${means[0]} empty=${means[40]}
+# The field as the joiner's board shows it: each cell against the three colours; holes stay where
+# the field has them.
+read_board() {
+  cell_means | awk -v f="$field" -v a="$one" -v b="$two" -v e="$empty" '
+    function d(s,  t) { split(s, t, " "); return ($1 - t[1]) ^ 2 + ($2 - t[2]) ^ 2 + ($3 - t[3]) ^ 2 }
+    { c = substr(f, NR, 1); p = d(a); m = d(b); q = d(e)
+      printf "%s", c == "0" ? "0" : (p < m && p < q) ? "+" : (m < q) ? "-" : "X" }
+    END { print "" }'
 }
 stable_board() {
   local a b
@@ -228,6 +231,7 @@ for _ in $(seq 200); do
   shown_over "$now" && break
   read -r sx sy tx ty kind <<<"$("$engine" moves --rule star "${now}2" | sed -n 1p)"
   [ -n "$sx" ] || break
+  board_area "$joinboard"
   click "$(cell_x "$sx")" "$(cell_y "$sy")"
   click "$(cell_x "$tx")" "$(cell_y "$ty")"
   after=$("$engine" play --rule star "${now}2" "$sx,$sy:$tx,$ty")
@@ -237,8 +241,9 @@ for _ in $(seq 200); do
 done
 wait_until 30 grep -q '^game 1 ' "$dir/engine.log"
 wait "$computer" || fail "the computer host ended with $?"
-wait_until 10 has_records "$dir/eva.sqlite3" 2
-[ "$(stored "$dir/eva.sqlite3" 2 'Hráč1')" = "PC Beginner" ] && [ "$(stored "$dir/eva.sqlite3" 2 'Hráč2')" = Eva ] ||
+wait_until 10 has_records "$dir/eva.sqlite3" "$game_number"
+[ "$(stored "$dir/eva.sqlite3" "$game_number" 'Hráč1')" = "PC Beginner" ] &&
+  [ "$(stored "$dir/eva.sqlite3" "$game_number" 'Hráč2')" = Eva ] ||
   fail "$(sqlite3 "$dir/eva.sqlite3" 'SELECT * FROM setting_values')"
 pass
 echo "$checked steps checked"
