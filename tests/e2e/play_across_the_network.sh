@@ -234,7 +234,8 @@ for _ in $(seq 200); do
   board_area "$joinboard"
   click "$(cell_x "$sx")" "$(cell_y "$sy")"
   click "$(cell_x "$tx")" "$(cell_y "$ty")"
-  after=$("$engine" play --rule star "${now}2" "$sx,$sy:$tx,$ty")
+  # A board read while it was drawn may not be the position: then it is read again.
+  after=$("$engine" play --rule star "${now}2" "$sx,$sy:$tx,$ty") || continue
   mine=$(awk '$1 == "field" { print $2 }' <<<"$after")
   grep -q '^over yes' <<<"$after" && break
   sleep 0.5
