@@ -72,6 +72,9 @@ Form1::Form1(SetupWindow& model, PictureStore& pictures, PopupActions gameComman
         grid->addWidget(view, 1, i);
         panels_[static_cast<std::size_t>(i)] = view;
     }
+    // The two panels as wide as each other, whatever player 2's network frame needs.
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     grid->addWidget(makeFields(), 2, 0, 1, 2);
     makeEditorMenu();
 

@@ -60,7 +60,6 @@ NetworkFrameView::NetworkFrameView(SetupWindow& model, QWidget* parent)
 
     status_ = new QLabel(this);
     status_->setWordWrap(true);
-    status_->setMinimumWidth(200);
     // Room for two lines from the start, so that the window sized then need not grow.
     status_->setMinimumHeight(2 * status_->fontMetrics().lineSpacing());
     grid->addWidget(status_, 2, 0, 1, 2);

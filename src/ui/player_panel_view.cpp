@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -36,10 +37,18 @@ PlayerPanelView::PlayerPanelView(SetupWindow& model, int player, RandomSource& r
         emit changed();
     });
 
+    // Both choices start where they do without "Network": it follows "Human" in its column.
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     if (i_ == 1) {
         OptionNetwork_ = new QRadioButton(QStringLiteral("Network"), this);
         kind->addButton(OptionNetwork_);
-        grid->addWidget(OptionNetwork_, 0, 2);
+        auto* personOrNetwork = new QHBoxLayout;
+        grid->removeWidget(Option19_);
+        personOrNetwork->addWidget(Option19_);
+        personOrNetwork->addWidget(OptionNetwork_);
+        personOrNetwork->addStretch();
+        grid->addLayout(personOrNetwork, 0, 1);
         connect(OptionNetwork_, &QRadioButton::clicked, this, [this] {
             model_.OptionNetwork_Click();
             emit changed();
@@ -49,7 +58,7 @@ PlayerPanelView::PlayerPanelView(SetupWindow& model, int player, RandomSource& r
     // The person's frame, the computer's and the network's share one place; the panel keeps its size.
     auto* kindFrames = new QWidget(this);
     stack_ = new QStackedLayout(kindFrames);
-    grid->addWidget(kindFrames, 1, 0, 1, 3);
+    grid->addWidget(kindFrames, 1, 0, 1, 2);
     Frame4_ = new QGroupBox(QStringLiteral("Human"), kindFrames);
     auto* human = new QGridLayout(Frame4_);
     human->addWidget(new QLabel(QStringLiteral("Name:"), Frame4_), 0, 0);
@@ -103,7 +112,7 @@ PlayerPanelView::PlayerPanelView(SetupWindow& model, int player, RandomSource& r
     Picture7_ = new FigureBox(random, model_.game().FigureDetail, this);
     Picture7_->setFixedSize(128, 96);
     Picture7_->setToolTip(QStringLiteral("Select figure"));
-    grid->addWidget(Picture7_, 2, 0, 1, 3, Qt::AlignHCenter);
+    grid->addWidget(Picture7_, 2, 0, 1, 2, Qt::AlignHCenter);
     connect(Picture7_, &FigureBox::clicked, this, [this] { emit figureClicked(i_); });
 }
 

@@ -225,6 +225,8 @@ stable_board() {
 shown_over() { "$engine" play --rule star "${1}2" | grep -q '^over yes'; }
 mine=""
 for _ in $(seq 200); do
+  # The host tells the end; the joiner's board is then covered by the result panel.
+  grep -q '^game 1 ' "$dir/engine.log" && break
   now=$(stable_board)
   # The computer has moved once the board differs from the one after Eva's move.
   if [ "$now" = "$mine" ]; then sleep 0.3; continue; fi
