@@ -1,5 +1,6 @@
 #include "cli/computer_host.h"
 
+#include <QDeadlineTimer>
 #include <QTimer>
 
 #include "engine/player_names.h"
@@ -72,7 +73,20 @@ void ComputerHost::unfinished(const std::string& why) {
 void ComputerHost::counted() {
     underWay_ = false;
     ++played_;
-    if (hosted_.games > 0 && played_ >= hosted_.games && done_) done_(0);
+    if (hosted_.games > 0 && played_ >= hosted_.games) goAfterThePlayer();
+}
+
+// The player's side ends a game on the last move it receives, and a connection that goes at once
+// after that move can overtake it there: the host stays until the player has gone, or a few
+// seconds have passed.
+void ComputerHost::goAfterThePlayer() {
+    const QDeadlineTimer deadline(kStayAfterLastGameMs);
+    QObject::connect(&staying_, &QTimer::timeout, &reports_, [this, deadline] {
+        if (session_.connection() && !deadline.hasExpired()) return;
+        staying_.stop();
+        if (done_) done_(0);
+    });
+    staying_.start(50);
 }
 
 }  // namespace tallowen::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -54,6 +55,9 @@ private:
     void finished(const FinishedGame& game);
     void unfinished(const std::string& why);
     void counted();
+    void goAfterThePlayer();
+
+    static constexpr int kStayAfterLastGameMs = 5000;
 
     HostedGame hosted_;
     std::ostream& out_;
@@ -67,6 +71,7 @@ private:
     net::HostSession session_;
     int played_ = 0;
     bool underWay_ = false;  // a game started and not yet counted
+    QTimer staying_;         // after the last game, until the player has gone
     std::function<void(int)> done_;
 };
 

@@ -80,6 +80,43 @@ TEST_P(HostTool, PlaysJoinersGameAfterGameWithOneLineEach) {
               "tallowen-engine host: Eva has left the game. The game has ended and is not recorded.\n");
 }
 
+// The host that has played its last game still delivers its last move before it goes: the person
+// sees the game end whichever side made that move.
+TEST_P(HostTool, DeliversTheLastMoveOfItsLastGameBeforeItEnds) {
+    QProcess tool;
+    tool.start(TALLOWEN_ENGINE_PATH, {"host", "--level", QString::number(GetParam()), "--port", "0", "--code", "271828",
+                                      "--game", "+XXXXXXX-1", "--games", "1"});
+    ASSERT_TRUE(waitFor([&] { return tool.canReadLine(); }, 10000)) << tool.readAllStandardError().toStdString();
+    const QStringList greeting = QString(tool.readLine()).trimmed().split(' ');
+    ASSERT_EQ(greeting.size(), 5);
+
+    HeadlessBoardView view;
+    KeptRecord records;
+    GameWindow game(view, records);
+    QtTimerDriver timers;
+    for (Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC}) timers.attach(*timer);
+    JoinSession session(game, timers, {"Eva", {0xFF0000, 0, "5"}},
+                        {"127.0.0.1", static_cast<std::uint16_t>(greeting[2].toInt())}, "271828");
+    session.connect();
+    ASSERT_TRUE(waitFor([&] { return session.state() == NetworkGame::State::Playing && !game.Timer1.enabled(); }));
+    const auto myTurnOrOver = [&] {
+        return game.GameOver || tool.state() == QProcess::NotRunning || (game.CurPlayer == 2 && !game.TimCHng.enabled());
+    };
+    while (!game.GameOver && tool.state() != QProcess::NotRunning) {
+        ASSERT_TRUE(waitFor(myTurnOrOver));
+        if (game.GameOver || tool.state() == QProcess::NotRunning) break;
+        for (int i = 0; i < 9 * 9 && !game.TimCHng.enabled(); ++i) {
+            const BoardMove m{i / 9 / 3, i / 9 % 3, i % 9 / 3, i % 3};
+            if (!isLegalMove(game.board, game.Side, game.dirs, 2, m)) continue;
+            game.PL_MouseDown((m.sx + 0.5) * game.CellW, (m.sy + 0.5) * game.CellH);
+            game.PL_MouseDown((m.tx + 0.5) * game.CellW, (m.ty + 0.5) * game.CellH);
+        }
+    }
+    EXPECT_TRUE(waitFor([&] { return records.kept.size() == 1; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return tool.state() == QProcess::NotRunning; }));
+    EXPECT_EQ(tool.exitCode(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(BeginnerAndMaster, HostTool, ::testing::Values(1, 4));
 
 }  // namespace
