@@ -14,6 +14,9 @@ std::string connecting(const std::string& address);
 std::string waitingForStart(const std::string& name);
 
 std::string question(Request what, const std::string& name);
+// The two answers to a question.
+inline constexpr const char* kAllow = "Allow";
+inline constexpr const char* kRefuse = "Refuse";
 std::string refused(Request what, const std::string& name);
 // The other side moved on before it saw the question.
 std::string overtaken(const std::string& name);

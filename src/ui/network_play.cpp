@@ -7,6 +7,7 @@
 #include "net/code_proof.h"
 #include "net/join_address.h"
 #include "net/protocol.h"
+#include "net/texts.h"
 #include "setup/setup_window.h"
 #include "ui/form1.h"
 #include "ui/game_session.h"
@@ -173,8 +174,8 @@ void NetworkPlay::ask(const std::string& text) {
     auto* box = new QMessageBox(QMessageBox::Question, QString(), QString::fromStdString(text), QMessageBox::NoButton,
                                 &session_.window());
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* allow = box->addButton(QStringLiteral("Allow"), QMessageBox::YesRole);
-    QPushButton* refuse = box->addButton(QStringLiteral("Refuse"), QMessageBox::NoRole);
+    QPushButton* allow = box->addButton(QString::fromUtf8(net::texts::kAllow), QMessageBox::YesRole);
+    QPushButton* refuse = box->addButton(QString::fromUtf8(net::texts::kRefuse), QMessageBox::NoRole);
     box->setEscapeButton(refuse);
     QObject::connect(box, &QMessageBox::buttonClicked, box, [this, allow](QAbstractButton* button) {
         question_ = nullptr;
