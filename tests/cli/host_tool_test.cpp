@@ -26,6 +26,31 @@ struct KeptRecord : GameRecorder {
     std::vector<FinishedGame> kept;
 };
 
+// Eva at the joiner's game window, connected to the tool's port with the code.
+struct Joiner {
+    Joiner(std::uint16_t port, const std::string& code)
+        : game(view, records), session(game, timers, {"Eva", {0xFF0000, 0, "5"}}, {"127.0.0.1", port}, code) {
+        for (Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC}) timers.attach(*timer);
+        session.connect();
+    }
+    bool playing() const { return session.state() == NetworkGame::State::Playing && !game.Timer1.enabled(); }
+    // Clicks the first legal move of player 2's, as a person would.
+    void move() {
+        for (int i = 0; i < 9 * 9 && !game.TimCHng.enabled(); ++i) {
+            const BoardMove m{i / 9 / 3, i / 9 % 3, i % 9 / 3, i % 3};
+            if (!isLegalMove(game.board, game.Side, game.dirs, 2, m)) continue;
+            game.PL_MouseDown((m.sx + 0.5) * game.CellW, (m.sy + 0.5) * game.CellH);
+            game.PL_MouseDown((m.tx + 0.5) * game.CellW, (m.ty + 0.5) * game.CellH);
+        }
+    }
+
+    HeadlessBoardView view;
+    KeptRecord records;
+    GameWindow game;
+    QtTimerDriver timers;
+    JoinSession session;
+};
+
 class HostTool : public ::testing::TestWithParam<int> {};
 
 // The computer host plays a person joining from elsewhere in real time: a game to its end, then a
@@ -40,27 +65,18 @@ TEST_P(HostTool, PlaysJoinersGameAfterGameWithOneLineEach) {
     ASSERT_EQ(greeting.size(), 5);
     EXPECT_EQ(greeting[4], "314159");
 
-    HeadlessBoardView view;
-    KeptRecord records;
-    GameWindow game(view, records);
-    QtTimerDriver timers;
-    for (Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC}) timers.attach(*timer);
-    JoinSession session(game, timers, {"Eva", {0xFF0000, 0, "5"}},
-                        {"127.0.0.1", static_cast<std::uint16_t>(greeting[2].toInt())}, "314159");
-    session.connect();
-    ASSERT_TRUE(waitFor([&] { return session.state() == NetworkGame::State::Playing && !game.Timer1.enabled(); }));
+    Joiner eva(static_cast<std::uint16_t>(greeting[2].toInt()), "314159");
+    GameWindow& game = eva.game;
+    JoinSession& session = eva.session;
+    KeptRecord& records = eva.records;
+    ASSERT_TRUE(waitFor([&] { return eva.playing(); }));
     EXPECT_EQ(game.PcLevel[1], GetParam());
 
     const auto myTurn = [&] { return game.GameOver || (game.CurPlayer == 2 && !game.TimCHng.enabled()); };
     while (!game.GameOver) {
         ASSERT_TRUE(waitFor(myTurn));
         if (game.GameOver) break;
-        for (int i = 0; i < 9 * 9 && !game.TimCHng.enabled(); ++i) {
-            const BoardMove m{i / 9 / 3, i / 9 % 3, i % 9 / 3, i % 3};
-            if (!isLegalMove(game.board, game.Side, game.dirs, 2, m)) continue;
-            game.PL_MouseDown((m.sx + 0.5) * game.CellW, (m.sy + 0.5) * game.CellH);
-            game.PL_MouseDown((m.tx + 0.5) * game.CellW, (m.ty + 0.5) * game.CellH);
-        }
+        eva.move();
     }
     ASSERT_EQ(records.kept.size(), 1u);
     const FinishedGame& mine = records.kept[0];
@@ -90,29 +106,18 @@ TEST_P(HostTool, DeliversTheLastMoveOfItsLastGameBeforeItEnds) {
     const QStringList greeting = QString(tool.readLine()).trimmed().split(' ');
     ASSERT_EQ(greeting.size(), 5);
 
-    HeadlessBoardView view;
-    KeptRecord records;
-    GameWindow game(view, records);
-    QtTimerDriver timers;
-    for (Timer* timer : {&game.Timer1, &game.TimCHng, &game.TimerT, &game.TimPC}) timers.attach(*timer);
-    JoinSession session(game, timers, {"Eva", {0xFF0000, 0, "5"}},
-                        {"127.0.0.1", static_cast<std::uint16_t>(greeting[2].toInt())}, "271828");
-    session.connect();
-    ASSERT_TRUE(waitFor([&] { return session.state() == NetworkGame::State::Playing && !game.Timer1.enabled(); }));
+    Joiner eva(static_cast<std::uint16_t>(greeting[2].toInt()), "271828");
+    const GameWindow& game = eva.game;
+    ASSERT_TRUE(waitFor([&] { return eva.playing(); }));
     const auto myTurnOrOver = [&] {
         return game.GameOver || tool.state() == QProcess::NotRunning || (game.CurPlayer == 2 && !game.TimCHng.enabled());
     };
     while (!game.GameOver && tool.state() != QProcess::NotRunning) {
         ASSERT_TRUE(waitFor(myTurnOrOver));
         if (game.GameOver || tool.state() == QProcess::NotRunning) break;
-        for (int i = 0; i < 9 * 9 && !game.TimCHng.enabled(); ++i) {
-            const BoardMove m{i / 9 / 3, i / 9 % 3, i % 9 / 3, i % 3};
-            if (!isLegalMove(game.board, game.Side, game.dirs, 2, m)) continue;
-            game.PL_MouseDown((m.sx + 0.5) * game.CellW, (m.sy + 0.5) * game.CellH);
-            game.PL_MouseDown((m.tx + 0.5) * game.CellW, (m.ty + 0.5) * game.CellH);
-        }
+        eva.move();
     }
-    EXPECT_TRUE(waitFor([&] { return records.kept.size() == 1; }, 5000));
+    EXPECT_TRUE(waitFor([&] { return eva.records.kept.size() == 1; }, 5000));
     ASSERT_TRUE(waitFor([&] { return tool.state() == QProcess::NotRunning; }));
     EXPECT_EQ(tool.exitCode(), 0);
 }
