@@ -2,8 +2,11 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
+#include <QResource>
+#include <QtEndian>
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace tallowen {
 
@@ -12,15 +15,20 @@ namespace {
 constexpr int kIconSize = 32;
 constexpr int kHoleBrush = 13;
 
-// A picture on an opaque ground stays without an alpha channel and is copied, not blended, where
-// it is drawn.
-QPixmap renderSvg(const QString& resource, const QColor& ground) {
-    QSvgRenderer renderer(resource);
-    QPixmap pixmap(renderer.defaultSize());
-    pixmap.fill(ground);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
+// A picture drawn from its SVG when the program was built, kept as its width, height and format
+// and then its rows (see svg_to_pixels.cpp). An opaque one has no alpha channel, so that it is
+// copied, not blended, where it is drawn.
+QPixmap drawnPicture(const QString& name) {
+    const QByteArray data = QResource(QStringLiteral(":/art/%1.pixels").arg(name)).uncompressedData();
+    if (data.size() < 12) return {};
+    const auto number = [&data](int at) { return static_cast<int>(qFromLittleEndian<quint32>(data.constData() + at)); };
+    const auto format = static_cast<QImage::Format>(number(8));
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) return {};
+    QImage image(number(0), number(4), format);
+    const qsizetype row = qsizetype{image.width()} * 4;
+    if (image.isNull() || data.size() != 12 + row * image.height()) return {};
+    for (int y = 0; y < image.height(); ++y) std::memcpy(image.scanLine(y), data.constData() + 12 + row * y, row);
+    return QPixmap::fromImage(std::move(image));
 }
 
 // The fill of a pointer: the six mark colours by the order of the mark table, then grey.
@@ -67,13 +75,12 @@ QImage drawIcon(int index) {
 }  // namespace
 
 const QPixmap& PictureStore::Image3() {
-    if (!logo_) logo_ = renderSvg(QStringLiteral(":/art/logo.svg"), Qt::transparent);
+    if (!logo_) logo_ = drawnPicture(QStringLiteral("logo"));
     return *logo_;
 }
 
 const QPixmap& PictureStore::Image2() {
-    // The background covers its whole area.
-    if (!background_) background_ = renderSvg(QStringLiteral(":/art/background.svg"), Qt::black);
+    if (!background_) background_ = drawnPicture(QStringLiteral("background"));
     return *background_;
 }
 
