@@ -52,13 +52,13 @@ void silenceAlsa() {
 std::optional<FluidLibrary> loadFluidLibrary(const char*& problem, const char* fileName) {
     void* library = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
     if (!library) {
-        problem = "No sound: the FluidSynth library could not be loaded.";
+        problem = "No sound: FluidSynth could not be loaded.";
         return std::nullopt;
     }
     FluidLibrary functions{};
     if (!takeAll(library, functions)) {
         dlclose(library);
-        problem = "No sound: the FluidSynth library lacks functions the music needs.";
+        problem = "No sound: FluidSynth is incomplete.";
         return std::nullopt;
     }
     silenceAlsa();

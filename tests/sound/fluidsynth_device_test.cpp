@@ -69,8 +69,8 @@ TEST(FluidSynthDevice, WithoutFluidSynthSaysWhyNothingSoundsAndTakesEveryCall) {
     testing::TempDir dir;
     testing::writeShortTune(dir / "t.mid", 8);
     for (const auto& [library, problem] :
-         {std::pair{"libfluidsynth-missing.so.3", "No sound: the FluidSynth library could not be loaded."},
-          std::pair{"libc.so.6", "No sound: the FluidSynth library lacks functions the music needs."}}) {
+         {std::pair{"libfluidsynth-missing.so.3", "No sound: FluidSynth could not be loaded."},
+          std::pair{"libc.so.6", "No sound: FluidSynth is incomplete."}}) {
         FluidSynthDevice device(FluidSynthDevice::Output::Speakers, library);
         device.open((dir / "t.mid").string());
         device.play();
