@@ -14,8 +14,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# The dependencies are the packages of the shared libraries the programs link (dpkg-shlibdeps).
+# The dependencies are the packages of the shared libraries the programs link (dpkg-shlibdeps),
+# and FluidSynth's, which the game loads only when its music starts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3")
 # The music needs a General MIDI SoundFont (the small one first); Wayland desktops need Qt's
 # Wayland platform.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | sf2-soundfont-gm, qt6-wayland")

@@ -10,8 +10,8 @@ namespace {
 
 // FluidSynth reports every unreadable file and failed driver on stderr; the music window retries
 // a bad file ten times a second, so the library stays quiet and the window says what matters.
-void silenceFluidSynthLog() {
-    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) fluid_set_log_function(level, nullptr, nullptr);
+void silenceFluidSynthLog(const FluidLibrary& fluid) {
+    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) fluid.fluid_set_log_function(level, nullptr, nullptr);
 }
 
 // Controllers as FluidSynth sets them when it starts a channel, where "reset all controllers"
@@ -23,32 +23,33 @@ constexpr int kNoteOn = 0x90;
 
 }  // namespace
 
-FluidSequencer::FluidSequencer(const std::string& soundFont) : settings_(new_fluid_settings()) {
-    silenceFluidSynthLog();
+FluidSequencer::FluidSequencer(const FluidLibrary& fluid, const std::string& soundFont)
+    : fluid_(fluid), settings_(fluid.new_fluid_settings(), {fluid.delete_fluid_settings}) {
+    silenceFluidSynthLog(fluid);
     fluid_settings_t* s = settings_.get();
-    fluid_settings_setint(s, "synth.lock-memory", 0);
-    fluid_settings_setnum(s, "synth.sample-rate", kSampleRate);
-    fluid_settings_setint(s, "audio.period-size", 512);
+    fluid.fluid_settings_setint(s, "synth.lock-memory", 0);
+    fluid.fluid_settings_setnum(s, "synth.sample-rate", kSampleRate);
+    fluid.fluid_settings_setint(s, "audio.period-size", 512);
     // The tunes sound a few dozen voices at once at most; FluidSynth's 256 would take 2 MB.
-    fluid_settings_setint(s, "synth.polyphony", 64);
+    fluid.fluid_settings_setint(s, "synth.polyphony", 64);
     if (soundFont.empty()) {
         // Nothing can sound: effects would only cost time.
-        fluid_settings_setint(s, "synth.reverb.active", 0);
-        fluid_settings_setint(s, "synth.chorus.active", 0);
+        fluid.fluid_settings_setint(s, "synth.reverb.active", 0);
+        fluid.fluid_settings_setint(s, "synth.chorus.active", 0);
     } else {
         // FluidSynth's default leaves the tunes very quiet; this peaks them near a quarter of full
         // scale, with room for files louder than ours.
-        fluid_settings_setnum(s, "synth.gain", 0.5);
+        fluid.fluid_settings_setnum(s, "synth.gain", 0.5);
         // A large SoundFont (FluidR3_GM holds 148 MB) keeps only the samples of the instruments
         // that channels have chosen in memory.
-        fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
+        fluid.fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
     }
     // FluidSynth's reset before a file gives all sixteen channels an instrument at once; open()
     // resets them itself.
-    fluid_settings_setint(s, "player.reset-synth", 0);
-    synth_.reset(new_fluid_synth(s));
+    fluid.fluid_settings_setint(s, "player.reset-synth", 0);
+    synth_ = FluidSynth(fluid.new_fluid_synth(s), {fluid.delete_fluid_synth});
     if (!soundFont.empty())
-        hasSoundFont_ = fluid_synth_sfload(synth_.get(), soundFont.c_str(), 0) != FLUID_FAILED;
+        hasSoundFont_ = fluid.fluid_synth_sfload(synth_.get(), soundFont.c_str(), 0) != FLUID_FAILED;
 }
 
 FluidSequencer::~FluidSequencer() { close(); }
@@ -56,61 +57,63 @@ FluidSequencer::~FluidSequencer() { close(); }
 void FluidSequencer::open(const std::string& path) {
     close();
     resetChannels();
-    player_.reset(new_fluid_player(synth_.get()));
+    player_ = FluidPlayer(fluid_.new_fluid_player(synth_.get()), {fluid_.delete_fluid_player});
     if (!player_) return;
-    fluid_player_set_playback_callback(player_.get(), &FluidSequencer::onEvent, this);
-    fluid_player_add(player_.get(), path.c_str());
+    fluid_.fluid_player_set_playback_callback(player_.get(), &FluidSequencer::onEvent, this);
+    fluid_.fluid_player_add(player_.get(), path.c_str());
 }
 
 // As FluidSynth resets a channel, but without choosing an instrument: the piano on every channel
 // and the drum kit would stay in memory beside the instruments the file chooses.
 void FluidSequencer::resetChannels() {
     fluid_synth_t* synth = synth_.get();
-    for (int channel = 0; channel < fluid_synth_count_midi_channels(synth); ++channel) {
-        fluid_synth_unset_program(synth, channel);
-        fluid_synth_cc(synth, channel, kResetAllControllers, 0);
-        for (const auto& [controller, value] : kChannelStart) fluid_synth_cc(synth, channel, controller, value);
-        fluid_synth_pitch_wheel_sens(synth, channel, 2);
+    for (int channel = 0; channel < fluid_.fluid_synth_count_midi_channels(synth); ++channel) {
+        fluid_.fluid_synth_unset_program(synth, channel);
+        fluid_.fluid_synth_cc(synth, channel, kResetAllControllers, 0);
+        for (const auto& [controller, value] : kChannelStart) fluid_.fluid_synth_cc(synth, channel, controller, value);
+        fluid_.fluid_synth_pitch_wheel_sens(synth, channel, 2);
     }
 }
 
 // A channel that plays before its file chooses an instrument gets General MIDI's first one, the
 // piano (the standard drum kit on the drum channel).
 int FluidSequencer::onEvent(void* self, fluid_midi_event_t* event) {
-    fluid_synth_t* synth = static_cast<FluidSequencer*>(self)->synth_.get();
-    const int channel = fluid_midi_event_get_channel(event);
-    if (fluid_midi_event_get_type(event) == kNoteOn && fluid_midi_event_get_velocity(event) > 0 &&
-        !fluid_synth_get_channel_preset(synth, channel))
-        fluid_synth_program_change(synth, channel, 0);
-    return fluid_synth_handle_midi_event(synth, event);
+    const auto& sequencer = *static_cast<FluidSequencer*>(self);
+    const FluidLibrary& fluid = sequencer.fluid_;
+    fluid_synth_t* synth = sequencer.synth_.get();
+    const int channel = fluid.fluid_midi_event_get_channel(event);
+    if (fluid.fluid_midi_event_get_type(event) == kNoteOn && fluid.fluid_midi_event_get_velocity(event) > 0 &&
+        !fluid.fluid_synth_get_channel_preset(synth, channel))
+        fluid.fluid_synth_program_change(synth, channel, 0);
+    return fluid.fluid_synth_handle_midi_event(synth, event);
 }
 
 void FluidSequencer::play() {
-    if (player_) fluid_player_play(player_.get());
+    if (player_) fluid_.fluid_player_play(player_.get());
 }
 
 void FluidSequencer::stop() {
     if (!player_) return;
-    fluid_player_stop(player_.get());
-    fluid_synth_all_notes_off(synth_.get(), -1);
+    fluid_.fluid_player_stop(player_.get());
+    fluid_.fluid_synth_all_notes_off(synth_.get(), -1);
 }
 
 void FluidSequencer::close() {
     if (!player_) return;
-    fluid_player_stop(player_.get());
+    fluid_.fluid_player_stop(player_.get());
     player_.reset();
-    fluid_synth_all_sounds_off(synth_.get(), -1);
+    fluid_.fluid_synth_all_sounds_off(synth_.get(), -1);
 }
 
-long FluidSequencer::length() const { return player_ ? fluid_player_get_total_ticks(player_.get()) : 0; }
+long FluidSequencer::length() const { return player_ ? fluid_.fluid_player_get_total_ticks(player_.get()) : 0; }
 
 long FluidSequencer::position() const {
     // The tick runs on past the end while the last notes fade.
-    return player_ ? std::clamp<long>(fluid_player_get_current_tick(player_.get()), 0, length()) : 0;
+    return player_ ? std::clamp<long>(fluid_.fluid_player_get_current_tick(player_.get()), 0, length()) : 0;
 }
 
 void FluidSequencer::render(float* left, float* right, int frames) {
-    fluid_synth_write_float(synth_.get(), frames, left, 0, 1, right, 0, 1);
+    fluid_.fluid_synth_write_float(synth_.get(), frames, left, 0, 1, right, 0, 1);
 }
 
 void FluidSequencer::advance(int frames) {

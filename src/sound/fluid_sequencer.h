@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sound/fluid_handles.h"
+#include "sound/fluid_library.h"
 #include "sound/midi_device.h"
 
 namespace tallowen {
@@ -16,7 +17,7 @@ public:
     static constexpr int kSampleRate = 44100;
 
     // Without a SoundFont nothing sounds, but files play with their true length and timing.
-    explicit FluidSequencer(const std::string& soundFont = {});
+    explicit FluidSequencer(const FluidLibrary& fluid, const std::string& soundFont = {});
     ~FluidSequencer() override;
     FluidSequencer(const FluidSequencer&) = delete;
     FluidSequencer& operator=(const FluidSequencer&) = delete;
@@ -45,6 +46,7 @@ private:
     void resetChannels();
     static int onEvent(void* self, fluid_midi_event_t* event);
 
+    const FluidLibrary fluid_;
     FluidSettings settings_;
     FluidSynth synth_;
     FluidPlayer player_;

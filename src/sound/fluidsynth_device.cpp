@@ -1,10 +1,10 @@
 #include "sound/fluidsynth_device.h"
 
-#include <alsa/asoundlib.h>
-
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <optional>
+#include <utility>
 
 #include "sound/soundfont_location.h"
 
@@ -14,17 +14,13 @@ namespace {
 
 constexpr int kBlockFrames = 512;
 
-// The ALSA library writes every failure on stderr itself: on a machine without a sound card, a
-// few lines at each start. The music window already tells that nothing sounds.
-void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
-
-FluidAudioDriver openAudioOutput(fluid_settings_t* settings, fluid_audio_func_t callback, void* data) {
-    snd_lib_error_set_handler(&quietAlsa);
+FluidAudioDriver openAudioOutput(const FluidLibrary& fluid, fluid_settings_t* settings, fluid_audio_func_t callback,
+                                 void* data) {
     // The drivers Debian builds that can call back into our renderer; PipeWire serves both.
     for (const char* driver : {"pulseaudio", "alsa"}) {
-        fluid_settings_setstr(settings, "audio.driver", driver);
-        if (fluid_audio_driver_t* opened = new_fluid_audio_driver2(settings, callback, data))
-            return FluidAudioDriver(opened);
+        fluid.fluid_settings_setstr(settings, "audio.driver", driver);
+        if (fluid_audio_driver_t* opened = fluid.new_fluid_audio_driver2(settings, callback, data))
+            return FluidAudioDriver(opened, {fluid.delete_fluid_audio_driver});
     }
     return {};
 }
@@ -38,7 +34,8 @@ std::uint64_t stamped(std::uint64_t generation, long value) {
 
 }  // namespace
 
-FluidSynthDevice::FluidSynthDevice(Output output) : output_(output) {}
+FluidSynthDevice::FluidSynthDevice(Output output, std::string library)
+    : output_(output), library_(std::move(library)) {}
 
 FluidSynthDevice::~FluidSynthDevice() {
     {
@@ -103,16 +100,23 @@ std::string FluidSynthDevice::soundProblem() const {
 }
 
 void FluidSynthDevice::setUp() {
-    const char* problem = "No sound: the music plays silently.";
+    const char* problem = nullptr;
+    const std::optional<FluidLibrary> fluid = loadFluidLibrary(problem, library_.c_str());
+    if (!fluid) {
+        // Nothing can play: the window's tracks stay at length 0, and the game goes on silently.
+        problem_.store(problem, std::memory_order_release);
+        return;
+    }
+    problem = "No sound: the music plays silently.";
     std::string soundFont;
     if (output_ == Output::Speakers) {
-        soundFont = generalMidiSoundFont();
+        soundFont = generalMidiSoundFont(*fluid);
         problem = soundFont.empty() ? "No sound: no General MIDI SoundFont was found." : nullptr;
     }
-    sequencer_ = std::make_unique<FluidSequencer>(soundFont);
+    sequencer_ = std::make_unique<FluidSequencer>(*fluid, soundFont);
     if (!problem && !sequencer_->hasSoundFont()) problem = "No sound: the SoundFont could not be read.";
     if (!problem) {
-        driver_ = openAudioOutput(sequencer_->settings(), &FluidSynthDevice::audioCallback, this);
+        driver_ = openAudioOutput(*fluid, sequencer_->settings(), &FluidSynthDevice::audioCallback, this);
         if (!driver_) problem = "No sound: no audio output could be opened.";
     }
     problem_.store(problem, std::memory_order_release);

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "sound/fluid_handles.h"
+#include "sound/fluid_library.h"
 #include "sound/fluid_sequencer.h"
 #include "sound/midi_device.h"
 
@@ -16,16 +17,17 @@ namespace tallowen {
 
 // The music device of the game. The window's calls never wait for the sound side: each posts the
 // whole state the window wants into a one-slot mailbox, and reads back what the sound side last
-// published, all through single atomic operations. Once started, a thread of its own loads the
-// SoundFont and opens the audio output; from then on FluidSynth's audio thread takes the latest
-// request between blocks and renders. Without a SoundFont or an audio output the same thread renders into nothing
-// at the pace of the clock: silent, with true lengths and positions, so the player behaves as with
-// sound.
+// published, all through single atomic operations. Once started, a thread of its own loads
+// FluidSynth and the SoundFont and opens the audio output; from then on FluidSynth's audio thread
+// takes the latest request between blocks and renders. Without a SoundFont or an audio output the
+// same thread renders into nothing at the pace of the clock: silent, with true lengths and
+// positions, so the player behaves as with sound. Without FluidSynth nothing plays.
 class FluidSynthDevice final : public MidiDevice {
 public:
     enum class Output { Speakers, Silent };
 
-    explicit FluidSynthDevice(Output output = Output::Speakers);
+    // `library` is the FluidSynth library the sound side loads.
+    explicit FluidSynthDevice(Output output = Output::Speakers, std::string library = kFluidSynthLibrary);
     ~FluidSynthDevice() override;
     // Starts the sound side; until then requests wait and length and position stay 0. Loading a
     // large SoundFont keeps a core busy for a while, which the program's first window should not
@@ -73,6 +75,7 @@ private:
     bool quit_ = false;  // guarded by quitMutex_
 
     const Output output_;
+    const std::string library_;
     // Used by one thread at a time: the set-up thread, then the audio or pacing thread.
     std::unique_ptr<FluidSequencer> sequencer_;
     std::uint64_t appliedGeneration_ = 0;

@@ -5,16 +5,17 @@
 #include <system_error>
 
 #include "sound/fluid_handles.h"
+#include "sound/fluid_library.h"
 
 namespace tallowen {
 
-std::string generalMidiSoundFont() {
+std::string generalMidiSoundFont(const FluidLibrary& fluid) {
     std::string builtIn;
-    const FluidSettings settings(new_fluid_settings());
+    const FluidSettings settings(fluid.new_fluid_settings(), {fluid.delete_fluid_settings});
     char* text = nullptr;
-    if (settings && fluid_settings_dupstr(settings.get(), "synth.default-soundfont", &text) == FLUID_OK && text)
+    if (settings && fluid.fluid_settings_dupstr(settings.get(), "synth.default-soundfont", &text) == FLUID_OK && text)
         builtIn = text;
-    fluid_free(text);
+    fluid.fluid_free(text);
     static constexpr std::array kUsual = {
         "/usr/share/sounds/sf2/default-GM.sf2",
         "/usr/share/sounds/sf2/FluidR3_GM.sf2",

@@ -45,7 +45,7 @@ if [ -d "$build/bin/Music" ]; then
 fi
 
 # The package holds the same files under /usr, and its dependencies name the packages of the
-# libraries the programs link.
+# libraries the programs link and of FluidSynth, which the game loads when its music starts.
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$prefix/package" >/dev/null
 deb=$(ls "$prefix"/package/tallowen_"$version"_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,13 @@ namespace tallowen {
 namespace {
 
 constexpr int kTenthOfASecond = FluidSequencer::kSampleRate / 10;
+
+FluidLibrary fluidSynth() {
+    const char* problem = nullptr;
+    const std::optional<FluidLibrary> fluid = loadFluidLibrary(problem);
+    if (!fluid) throw std::runtime_error(problem);
+    return *fluid;
+}
 
 // A file of format 0 whose channel 0 plays middle C four times, half a second each, after the
 // channel messages `setUp`; it chooses no instrument unless `setUp` does.
@@ -47,7 +56,7 @@ TEST(FluidSequencer, PlaysAFileWithItsLengthAndAPositionThatAdvancesAsAudioIsRen
     testing::writeShortTune(dir / "t.mid", 8);  // 4 seconds
     testing::writeFile(dir / "empty.mid", "");
     testing::writeFile(dir / "foreign.mid", "not a MIDI file at all");
-    FluidSequencer sequencer;
+    FluidSequencer sequencer(fluidSynth());
     std::ifstream in(dir / "t.mid", std::ios::binary);
     const std::string tune{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     for (std::size_t cut = 10; cut < tune.size(); cut += 7) {
@@ -91,11 +100,12 @@ TEST(FluidSequencer, PlaysAFileWithItsLengthAndAPositionThatAdvancesAsAudioIsRen
 }
 
 TEST(FluidSequencer, ClosingSilencesTheMusicAtOnce) {
-    const std::string soundFont = generalMidiSoundFont();
+    const FluidLibrary fluid = fluidSynth();
+    const std::string soundFont = generalMidiSoundFont(fluid);
     if (soundFont.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
     testing::TempDir dir;
     testing::writeShortTune(dir / "t.mid", 8, 48);  // strings, whose notes fade slowly when let go
-    FluidSequencer sequencer(soundFont);
+    FluidSequencer sequencer(fluid, soundFont);
     ASSERT_TRUE(sequencer.hasSoundFont());
     sequencer.open((dir / "t.mid").string());
     sequencer.play();
@@ -110,12 +120,13 @@ TEST(FluidSequencer, ClosingSilencesTheMusicAtOnce) {
 // on channels as FluidSynth starts them: one that plays without choosing an instrument sounds the
 // piano, at the usual volume, whatever the file before it chose and set.
 TEST(FluidSequencer, EveryFileStartsOnFreshChannelsAndOneThatChoosesNoInstrumentHearsThePiano) {
-    const std::string soundFont = generalMidiSoundFont();
+    const FluidLibrary fluid = fluidSynth();
+    const std::string soundFont = generalMidiSoundFont(fluid);
     if (soundFont.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
     testing::TempDir dir;
     testing::writeFile(dir / "plain.mid", playedAfter({}));
     testing::writeFile(dir / "muted.mid", playedAfter({std::string("\xb0\x07\x00", 3), "\xc0\x30"}));  // strings at volume 0
-    FluidSequencer sequencer(soundFont);
+    FluidSequencer sequencer(fluid, soundFont);
     ASSERT_TRUE(sequencer.hasSoundFont());
     const auto loudestOfFile = [&](const char* name) {
         sequencer.open((dir / name).string());

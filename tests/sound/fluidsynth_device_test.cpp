@@ -10,8 +10,10 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "../temp_dir.h"
 #include "short_tune.h"
@@ -61,10 +63,34 @@ TEST(FluidSynthDevice, SilentOutputKeepsTheMusicsTimeAndSaysThatNothingSounds) {
     EXPECT_TRUE(eventually([&] { return device.position() > 0; }));
 }  // and it shuts down while playing
 
+// Without FluidSynth, or with a library that is not FluidSynth, the device says why nothing
+// sounds and takes the window's calls as before.
+TEST(FluidSynthDevice, WithoutFluidSynthSaysWhyNothingSoundsAndTakesEveryCall) {
+    testing::TempDir dir;
+    testing::writeShortTune(dir / "t.mid", 8);
+    for (const auto& [library, problem] :
+         {std::pair{"libfluidsynth-missing.so.3", "No sound: FluidSynth could not be loaded."},
+          std::pair{"libc.so.6", "No sound: FluidSynth is incomplete."}}) {
+        FluidSynthDevice device(FluidSynthDevice::Output::Speakers, library);
+        device.open((dir / "t.mid").string());
+        device.play();
+        device.start();
+        EXPECT_TRUE(eventually([&] { return device.soundProblem() == problem; })) << device.soundProblem();
+        device.stop();
+        device.close();
+        device.open((dir / "t.mid").string());
+        device.play();
+        EXPECT_EQ(device.position(), 0);
+    }
+}
+
 // Where no audio output opens (no sound server, no sound card), the device says so and the
 // libraries it tried say nothing on stderr.
 TEST(FluidSynthDevice, LeavesStderrQuietWhereNoAudioOutputOpens) {
-    if (generalMidiSoundFont().empty()) GTEST_SKIP() << "no General MIDI SoundFont: no audio output is tried";
+    const char* missing = nullptr;
+    const std::optional<FluidLibrary> fluid = loadFluidLibrary(missing);
+    ASSERT_TRUE(fluid) << missing;
+    if (generalMidiSoundFont(*fluid).empty()) GTEST_SKIP() << "no General MIDI SoundFont: no audio output is tried";
     testing::TempDir dir;
     const std::string captured = (dir / "stderr").string();
     std::fflush(stderr);
