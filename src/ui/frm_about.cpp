@@ -89,7 +89,7 @@ void frmAbout::present(QWidget* owner) {
 
 void frmAbout::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, pictures_.Image2());
+    painter.drawImage(0, 0, pictures_.Image2());
     // A veil over the board picture keeps the texts readable.
     painter.fillRect(rect(), QColor(0, 0, 0, 150));
 }

@@ -54,9 +54,9 @@ QString frmSplash::status() const { return Status_->text(); }
 
 void frmSplash::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, pictures_.Image2());
-    const QPixmap& logo = pictures_.Image3();
-    painter.drawPixmap((width() - logo.width()) / 2, 28, logo);
+    painter.drawImage(0, 0, pictures_.Image2());
+    const QImage& logo = pictures_.Image3();
+    painter.drawImage((width() - logo.width()) / 2, 28, logo);
     painter.fillRect(QRect(16, height() - 44, width() - 32, 32), QColor(0, 0, 0, 170));
 }
 

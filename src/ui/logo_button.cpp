@@ -6,7 +6,7 @@
 
 namespace tallowen {
 
-LogoButton::LogoButton(const QPixmap& logo, QWidget* parent) : QAbstractButton(parent), logo_(logo) {
+LogoButton::LogoButton(const QImage& logo, QWidget* parent) : QAbstractButton(parent), logo_(logo) {
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -17,7 +17,7 @@ void LogoButton::mirror(const LogoStrip& strip) {
 void LogoButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The strip opens from the middle of the logo outwards.
-    painter.drawPixmap((width() - logo_.width()) / 2, (height() - logo_.height()) / 2, logo_);
+    painter.drawImage((width() - logo_.width()) / 2, (height() - logo_.height()) / 2, logo_);
 }
 
 }  // namespace tallowen

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QPixmap>
+#include <QImage>
 
 #include "setup/setup_window.h"
 
@@ -12,7 +12,7 @@ namespace tallowen {
 class LogoButton : public QAbstractButton {
     Q_OBJECT
 public:
-    LogoButton(const QPixmap& logo, QWidget* parent);
+    LogoButton(const QImage& logo, QWidget* parent);
 
     // Takes the strip's size from the model.
     void mirror(const LogoStrip& strip);
@@ -21,7 +21,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap logo_;
+    QImage logo_;
 };
 
 }  // namespace tallowen

@@ -16,15 +16,15 @@ class PictureStore {
 public:
     static constexpr int kIcons = 15;
 
-    const QPixmap& Image3();
-    const QPixmap& Image2();
+    const QImage& Image3();
+    const QImage& Image2();
     const QImage& Image1(int index);
     // The picture as a mouse pointer, pointing with its top left corner.
     QCursor cursor(int index);
 
 private:
-    std::optional<QPixmap> logo_;
-    std::optional<QPixmap> background_;
+    std::optional<QImage> logo_;
+    std::optional<QImage> background_;
     std::array<std::optional<QImage>, kIcons> icons_;
 };
 

@@ -24,15 +24,14 @@ QImage drawnNow(const char* name, QImage::Format format, const QColor& ground) {
 // program shows is its art pixel for pixel, the background opaque and the logo with its alpha.
 TEST(PictureStore, TheBackgroundAndTheLogoAreTheirArtPixelForPixelAndTheSplashWindowIsTheBackgroundsSize) {
     PictureStore pictures;
-    const QImage background = pictures.Image2().toImage();
-    const QImage logo = pictures.Image3().toImage();
+    const QImage& background = pictures.Image2();
+    const QImage& logo = pictures.Image3();
     ASSERT_FALSE(background.isNull());
     ASSERT_FALSE(logo.isNull());
     EXPECT_FALSE(background.hasAlphaChannel());
     EXPECT_TRUE(logo.hasAlphaChannel());
     EXPECT_EQ(background, drawnNow("background", QImage::Format_RGB32, Qt::black));
-    EXPECT_EQ(logo.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-              drawnNow("logo", QImage::Format_ARGB32_Premultiplied, Qt::transparent));
+    EXPECT_EQ(logo, drawnNow("logo", QImage::Format_ARGB32_Premultiplied, Qt::transparent));
 
     frmSplash splash(pictures);
     EXPECT_EQ(splash.size(), background.size());
