@@ -45,6 +45,9 @@ public:
     void mirror(const GameWindow& game);
     PictureBox& strip() { return strip_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QLabel percentage_;
     PictureBox strip_;
@@ -60,6 +63,7 @@ public:
     void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
