@@ -9,7 +9,7 @@
 
 namespace tallowen {
 
-ProgramHelp::ProgramHelp() : key_([this] { help_.present(); }) { QApplication::instance()->installEventFilter(&key_); }
+ProgramHelp::ProgramHelp() : key_([this] { help().present(); }) { QApplication::instance()->installEventFilter(&key_); }
 
 ProgramHelp::~ProgramHelp() { QApplication::instance()->removeEventFilter(&key_); }
 
@@ -18,7 +18,12 @@ void ProgramHelp::joinGame(GameSession& session) {
 }
 
 void ProgramHelp::joinSetup(Form1& form1) {
-    form1.setOnHelp([this] { help_.present(); });
+    form1.setOnHelp([this] { help().present(); });
+}
+
+HelpWindow& ProgramHelp::help() {
+    if (!help_) help_ = std::make_unique<HelpWindow>();
+    return *help_;
 }
 
 void ProgramHelp::openReview(GameSession& session) {

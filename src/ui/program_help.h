@@ -23,14 +23,15 @@ public:
     void joinGame(GameSession& session);
     void joinSetup(Form1& form1);
 
-    HelpWindow& help() { return help_; }
+    // The How-to-play window, made when it is first opened: the start has no need of it.
+    HelpWindow& help();
     // The review window, made when a game is first reviewed.
     ReviewWindow* review() const { return review_.get(); }
 
 private:
     void openReview(GameSession& session);
 
-    HelpWindow help_;
+    std::unique_ptr<HelpWindow> help_;
     HelpKey key_;
     std::unique_ptr<ReviewWindow> review_;
 };
