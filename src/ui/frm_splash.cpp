@@ -47,7 +47,8 @@ frmSplash::frmSplash(PictureStore& pictures)
 
 void frmSplash::setStatus(const QString& text) {
     Status_->setText(text);
-    if (isVisible()) repaint();
+    // Only the status changes: the rest of the window is not drawn and sent again at every step.
+    if (isVisible()) Status_->repaint();
 }
 
 QString frmSplash::status() const { return Status_->text(); }
