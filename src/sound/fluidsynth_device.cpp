@@ -111,7 +111,7 @@ void FluidSynthDevice::setUp() {
     std::string soundFont;
     if (output_ == Output::Speakers) {
         soundFont = generalMidiSoundFont(*fluid);
-        problem = soundFont.empty() ? "No sound: no General MIDI SoundFont was found." : nullptr;
+        problem = soundFont.empty() ? "No sound: no General MIDI SoundFont found." : nullptr;
     }
     sequencer_ = std::make_unique<FluidSequencer>(*fluid, soundFont);
     if (!problem && !sequencer_->hasSoundFont()) problem = "No sound: the SoundFont could not be read.";

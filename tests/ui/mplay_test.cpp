@@ -101,5 +101,26 @@ TEST_F(MPlayTest, TheStripsAndTheGamesBackgroundFollowTheActiveWindow) {
     EXPECT_FALSE(window.inactiveStrip()->isHidden());
 }
 
+// Each reason the music is silent is read whole on the window's one quiet line.
+TEST(MPlayQuietLine, EveryReasonForSilenceFitsOnIt) {
+    testing::TempDir dir;
+    testing::writeFile(dir / "Alpha.mid", "");
+    for (const char* reason :
+         {"No sound: FluidSynth could not be loaded.", "No sound: FluidSynth is incomplete.",
+          "No sound: the music plays silently.", "No sound: no General MIDI SoundFont found.",
+          "No sound: the SoundFont could not be read.", "No sound: no audio output could be opened."}) {
+        testing::ScriptedDevice device;
+        device.problem = reason;
+        MusicPlayer model{device, dir.path()};
+        MPlay window{model};
+        RandomSource random(3);
+        window.load(random);
+        window.show();
+        const QLabel* line = window.soundNote();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return line->text() == QLatin1String(reason); }, 3000)) << reason;
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->contentsRect().width()) << reason;
+    }
+}
+
 }  // namespace
 }  // namespace tallowen
