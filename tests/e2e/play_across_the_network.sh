@@ -27,24 +27,12 @@ fail() {
   exit 1
 }
 trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
-pass() { checked=$((checked + 1)); echo "ok $checked: $step"; }
-within() {
-  local limit=$(($(date +%s) + $1)); shift
-  until "$@"; do
-    [ "$(date +%s)" -lt "$limit" ] || return 1
-    sleep 0.1
-  done
-}
-wait_until() { within "$@" || fail "still not: ${*:2}"; }
+# shellcheck source=x11_steps.sh
+source "$(dirname "$0")/x11_steps.sh"
 # The visible window of process $1 whose name matches $2, if any.
 window_of() { local ids; ids=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null) || true; sed -n 1p <<<"$ids"; }
 has_window() { [ -n "$(window_of "$1" "$2")" ]; }
 no_window() { [ -z "$(window_of "$1" "$2")" ]; }
-measure() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  X=$X Y=$Y W=$WIDTH H=$HEIGHT
-}
-click() { xdotool mousemove "$1" "$2" click 1; sleep 0.15; }
 # A first start greets the player once; the greeting's OK button has the focus.
 greeted() {
   local w
@@ -59,26 +47,6 @@ records() { sqlite3 "$1" "SELECT COUNT(DISTINCT path) FROM setting_values WHERE 
 stored() { sqlite3 "$1" "SELECT value FROM setting_values WHERE path LIKE '%\\Hry\\0000$2' AND name = '$3'"; }
 has_records() { [ "$(records "$1")" -ge "$2" ]; }
 
-# The game window's board from its height, as window_layout.cpp lays it out (see
-# play_on_a_desktop.sh); Quick atack has 7 x 7 cells.
-board_area() {
-  measure "$1"
-  BH=$((H - 129)) BW=$(((H - 129) * 4 / 3))
-  BL=$((15 + (H - 129 + 85) * 144 / 637))
-}
-cell_x() { echo $((X + BL + (2 * $1 + 1) * BW / 14)); }
-cell_y() { echo $((Y + 86 + (2 * $1 + 1) * BH / 14)); }
-cell_colour() {
-  import -window root png:- |
-    convert - -crop "$((BW / 28))x$((BH / 28))+$(($(cell_x "$1") - BW / 56))+$(($(cell_y "$2") - BH / 56))" -scale '1x1!' \
-      -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
-}
-looks_like() {
-  local a b
-  read -r -a a <<<"$(cell_colour "$1" "$2")"
-  read -r -a b <<<"$3"
-  [ $(((a[0] - b[0]) ** 2 + (a[1] - b[1]) ** 2 + (a[2] - b[2]) ** 2)) -lt 300 ]
-}
 # Looks at the board of window $1: cell $2,$3 like colour $4.
 shows() { board_area "$1"; looks_like "$2" "$3" "$4"; }
 

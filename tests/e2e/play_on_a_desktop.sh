@@ -27,16 +27,8 @@ fail() {
   exit 1
 }
 trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
-pass() { checked=$((checked + 1)); echo "ok $checked: $step"; }
-# Tries the condition ten times a second for at most $1 seconds.
-within() {
-  local limit=$(($(date +%s) + $1)); shift
-  until "$@"; do
-    [ "$(date +%s)" -lt "$limit" ] || return 1
-    sleep 0.1
-  done
-}
-wait_until() { within "$@" || fail "still not: ${*:2}"; }
+# shellcheck source=x11_steps.sh
+source "$(dirname "$0")/x11_steps.sh"
 # Output is read whole before it is cut: a reader that stops early would break the writer's pipe,
 # and under pipefail that fails the step.
 visible() { local ids; ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null) || true; sed -n 1p <<<"$ids"; }
@@ -56,13 +48,6 @@ gone() { [ -z "$(visible "$1")" ]; }
 # progress.
 mapped() { local info; info=$(xwininfo -id "$1" 2>/dev/null) || return 1; grep -q IsViewable <<<"$info"; }
 unmapped() { ! mapped "$1"; }
-# Sets X Y W H to the geometry of window $1.
-measure() {
-  [ -n "$1" ] || fail "no window to measure"
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  X=$X Y=$Y W=$WIDTH H=$HEIGHT
-}
-click() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.15; }
 # Menus are windows of their own: the one opened last is the window not in $before.
 popups() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 opened() {
@@ -98,33 +83,11 @@ setup_field_quick_atack() { measure "$setup"; click $((X + W / 2)) $((Y + H - 14
 setup_start() { measure "$setup"; click $((X + W - 60)) $((Y + H - 122)); }
 setup_results() { measure "$setup"; click $((X + W - 60)) $((Y + H - 37)); }
 
-# The game window's board from its height, as window_layout.cpp lays it out: the board area takes
-# the height the fixed parts leave (129 pixels), at 4:3, right of the side panel, 86 pixels down.
-board_area() {
-  measure "$board"
-  BH=$((H - 129)) BW=$(((H - 129) * 4 / 3))
-  BL=$((15 + (H - 129 + 85) * 144 / 637))
-}
-cell_x() { echo $((X + BL + (2 * $1 + 1) * BW / 14)); }
-cell_y() { echo $((Y + 86 + (2 * $1 + 1) * BH / 14)); }
 # The title bar's buttons by their distance from its right end (window_layout.cpp): 24 exit, 177 restart.
 title_button() { measure "$board"; click $((X + W + 9 - $1)) $((Y + 15)); }
 click_cell() { click "$(cell_x "$1")" "$(cell_y "$2")"; }
 # Clicks on the board count again once the turn change (200 ms after a move) is over.
 move() { click_cell "$1" "$2"; click_cell "$3" "$4"; wait_until 5 looks_like "$3" "$4" "$5"; sleep 0.4; }
-# The mean colour of a cell's middle, where its figure is drawn.
-cell_colour() {
-  import -window root png:- |
-    convert - -crop "$((BW / 28))x$((BH / 28))+$(($(cell_x "$1") - BW / 56))+$(($(cell_y "$2") - BH / 56))" -scale '1x1!' \
-      -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
-}
-# True when cell $1,$2 looks like the sample colour $3 (within a small distance).
-looks_like() {
-  local a b
-  read -r -a a <<<"$(cell_colour "$1" "$2")"
-  read -r -a b <<<"$3"
-  [ $(((a[0] - b[0]) ** 2 + (a[1] - b[1]) ** 2 + (a[2] - b[2]) ** 2)) -lt 300 ]
-}
 far_apart() { ! looks_like "$1" "$2" "$3"; }
 # The result panel, 320 by 160 pixels in the middle of the board, names the winner or says "TIE!"
 # in its lowest third.
@@ -157,7 +120,7 @@ board=$(window_named '^Tallowen - Quick atack$' 10)
 pass
 
 step="the computer game ends and its record is stored (a tie is not: then \"Restart game\")"
-board_area
+board_area "$board"
 for game_number in 1 2 3; do
   wait_until 150 ended
   has_records 1 && break
@@ -172,7 +135,7 @@ done
 pass
 
 step="\"New game\" from the game window's menu (right button) and its confirmation"
-board_area
+board_area "$board"
 before=$(popups)
 click "$(cell_x 3)" "$(cell_y 3)" 3
 wait_until 5 menu_opened
@@ -215,7 +178,7 @@ step="two people on \"Quick atack\": START shows the board with the pieces where
 setup_human
 setup_start
 wait_until 10 mapped "$board"
-board_area
+board_area "$board"
 xdotool mousemove "$X" "$Y"  # away from the board
 sleep 0.3
 one=$(cell_colour 6 6) two=$(cell_colour 0 0) empty=$(cell_colour 5 5)
