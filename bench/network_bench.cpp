@@ -18,6 +18,8 @@
 #include "net/host_session.h"
 #include "net/join_session.h"
 
+#include "first_grow_move.h"
+
 namespace {
 
 using namespace tallowen;
@@ -40,17 +42,6 @@ struct Side {
     NoRecorder records;
     GameWindow game;
 };
-
-// The first move of the side to move that grows into an empty cell.
-BoardMove growMove(const GameWindow& g) {
-    for (int x = 0; x < g.Side; ++x)
-        for (int y = 0; y < g.Side; ++y)
-            for (int i = 0; i < g.dirs.growCount(); ++i) {
-                const BoardMove m{x, y, x + g.dirs.DirX[i], y + g.dirs.DirY[i]};
-                if (isLegalMove(g.board, g.Side, g.dirs, g.CurPlayer, m)) return m;
-            }
-    return {};
-}
 
 void MoveReachesTheOtherComputer(benchmark::State& state) {
     VirtualClock clock;
@@ -90,7 +81,7 @@ void MoveReachesTheOtherComputer(benchmark::State& state) {
     for (auto _ : state) {
         for (int i = 0; i < kMoves; ++i) {
             GameWindow& mover = host.game.CurPlayer == 1 ? host.game : joiner.game;
-            const BoardMove m = growMove(mover);
+            const BoardMove m = firstGrowMove(mover);
             expected = hosting.line().size() + 1;
             arrived = {};
             const Clock::time_point clicked = Clock::now();

@@ -22,6 +22,8 @@
 #include "ui/game_session.h"
 #include "ui/message_box.h"
 
+#include "first_grow_move.h"
+
 namespace tallowen {
 namespace {
 
@@ -74,16 +76,6 @@ struct Computer {
     GameSession session;
 };
 
-BoardMove growMove(const GameWindow& g) {
-    for (int x = 0; x < g.Side; ++x)
-        for (int y = 0; y < g.Side; ++y)
-            for (int i = 0; i < g.dirs.growCount(); ++i) {
-                const BoardMove m{x, y, x + g.dirs.DirX[i], y + g.dirs.DirY[i]};
-                if (isLegalMove(g.board, g.Side, g.dirs, g.CurPlayer, m)) return m;
-            }
-    return {};
-}
-
 void BM_ClickToTheMovePaintedOnTheOtherComputer(benchmark::State& state) {
     Computer host("host"), joiner("joiner");
     QtTimerDriver timers;
@@ -125,7 +117,7 @@ void BM_ClickToTheMovePaintedOnTheOtherComputer(benchmark::State& state) {
             const net::NetworkGame& otherSide = hostMoves ? static_cast<const net::NetworkGame&>(joining) : hosting;
             PaintWatch watch([&] { return otherSide.line().size() == expected; });
             other.board().installEventFilter(&watch);
-            const BoardMove m = growMove(mover.session.game());
+            const BoardMove m = firstGrowMove(mover.session.game());
             mover.click(m.sx, m.sy);
             const Clock::time_point clicked = Clock::now();
             mover.click(m.tx, m.ty);
